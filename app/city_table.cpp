@@ -1,0 +1,3 @@
+#include "city_table.h"
+
+// Implementation pending.

@@ -1,0 +1,3 @@
+#include "coordinate_text.h"
+
+// Implementation pending.

@@ -1,0 +1,3 @@
+#include "moon_drawing.h"
+
+// Implementation pending.

@@ -1,0 +1,3 @@
+#include "number_format.h"
+
+// Implementation pending.

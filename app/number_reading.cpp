@@ -1,0 +1,3 @@
+#include "number_reading.h"
+
+// Implementation pending.

@@ -1,0 +1,3 @@
+#include "start_file.h"
+
+// Implementation pending.

@@ -1,0 +1,53 @@
+#include "julian_day.h"
+
+#include <cmath>
+#include <limits>
+
+namespace astro {
+
+namespace {
+
+// The first month number whose sum with 12 no longer fits 16 bits.
+constexpr int FIRST_OVERFLOWING_MONTH = std::numeric_limits<std::int16_t>::max() - 12 + 1;
+
+// Day of October 1582 from which the Gregorian reckoning applies. The calendar went from
+// Thursday 4 October (Julian) straight to Friday 15 October (Gregorian); the ten dates in
+// between never existed. The switch is put at the first of them, so that every date that
+// existed is reckoned in its own calendar even when the day handed in is Universal Time
+// several hours behind the civil date typed (15 October 1582, 08:00 at UT+9 is 14 October,
+// 23:00 UT), and the dates that never existed read as proleptic Gregorian ones.
+constexpr double FIRST_GREGORIAN_DAY_OF_OCTOBER_1582 = 5.0;
+
+// Gregorian correction B = 2 - A + trunc(A / 4), A = trunc(y / 100), in days.
+double gregorianCorrection(int y) {
+    const double a = std::trunc(y / 100.0);
+    return 2.0 - a + std::trunc(a / 4.0);
+}
+
+// True when the date is reckoned in the Gregorian calendar.
+bool isGregorian(int year, int month, double day) {
+    if (year >= 1583) return true;
+    if (year <= 1581) return false;
+    if (month >= 11) return true;
+    if (month <= 9) return false;
+    return day >= FIRST_GREGORIAN_DAY_OF_OCTOBER_1582;
+}
+
+}  // namespace
+
+std::optional<double> ymdYD(std::int16_t year, std::int16_t month, double day) {
+    if (month >= FIRST_OVERFLOWING_MONTH) return std::nullopt;
+    int y = year;
+    int m = month;
+    if (month <= 2) {
+        if (year == std::numeric_limits<std::int16_t>::min()) return std::nullopt;
+        y = year - 1;
+        m = month + 12;
+    }
+    const double b = isGregorian(year, month, day) ? gregorianCorrection(y) : 0.0;
+    // For every whole y both forms equal the floor of 365.25 y.
+    const double c = year >= 1 ? std::trunc(365.25 * y) : std::trunc(365.25 * y - 0.75);
+    return 1720994.5 + std::trunc(30.6 * (m + 1)) + b + c + day;
+}
+
+}  // namespace astro

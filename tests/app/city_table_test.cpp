@@ -1,0 +1,3 @@
+#include "app/city_table.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "app/coordinate_text.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "app/moon_drawing.h"
+
+#include <gtest/gtest.h>

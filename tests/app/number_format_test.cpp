@@ -1,0 +1,3 @@
+#include "app/number_format.h"
+
+#include <gtest/gtest.h>

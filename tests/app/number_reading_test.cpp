@@ -1,0 +1,3 @@
+#include "app/number_reading.h"
+
+#include <gtest/gtest.h>

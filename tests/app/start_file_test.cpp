@@ -1,0 +1,3 @@
+#include "app/start_file.h"
+
+#include <gtest/gtest.h>
