@@ -1,0 +1,12 @@
+// Runs GoogleTest cases inside a QApplication on the offscreen platform, so that tests can
+// build and drive real widgets.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,3 @@
+#include "app/start_file_io.h"
+
+#include <gtest/gtest.h>
