@@ -20,7 +20,7 @@ inline constexpr int TYPED_COORDINATES_POSITION = 48;
 inline constexpr int DEFAULT_CITY_POSITION = 12;
 
 // The places in list order (list position k is table position k + 1). The entry "入力" holds
-// no coordinates of its own; its latitude and longitude are never read.
+// no coordinates of its own; its latitude and longitude are never read and are quiet NaN.
 const std::array<City, CITY_COUNT>& cityTable();
 
 // The place at a list position (0 to 74), or nothing outside that range.

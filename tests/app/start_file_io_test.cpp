@@ -1,3 +1,156 @@
 #include "app/start_file_io.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+
+namespace app {
+namespace {
+
+const std::string TOKYO_LINE = startFileLine(12, "35.65", "139.75");
+
+class StartFileOnDisk : public ::testing::Test {
+  protected:
+    // Given a file name; returns its path in the test's own directory.
+    QString pathOf(const QString& name) const { return directory_.filePath(name); }
+
+    // Given a path and bytes; writes the bytes to a plain file there.
+    static void putFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    // Given a path; returns the whole contents of the file there.
+    static QByteArray contentsOf(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return file.readAll();
+    }
+
+    // Given nothing; returns the names in the test's directory.
+    QStringList entries() const {
+        return QDir(directory_.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    }
+
+    QTemporaryDir directory_;
+};
+
+// Given read fields; returns whether none was read.
+bool isEmpty(const StartFileFields& fields) {
+    return !fields.listPosition && !fields.latitude && !fields.longitude;
+}
+
+// ---- Reading ------------------------------------------------------------------------------
+
+TEST_F(StartFileOnDisk, MissingFileGivesNoFields) {
+    EXPECT_TRUE(isEmpty(readStartFileAt(pathOf("pstart.txt"))));
+    EXPECT_TRUE(isEmpty(readStartFileAt(QString())));
+}
+
+TEST_F(StartFileOnDisk, DirectoryAtThePathGivesNoFields) {
+    ASSERT_TRUE(QDir(directory_.path()).mkdir("pstart.txt"));
+    EXPECT_TRUE(isEmpty(readStartFileAt(pathOf("pstart.txt"))));
+}
+
+TEST_F(StartFileOnDisk, FifoAtThePathGivesNoFieldsWithoutWaiting) {
+    const QByteArray fifo = QFile::encodeName(pathOf("pstart.txt"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    auto reading =
+        std::async(std::launch::async, [&] { return readStartFileAt(pathOf("pstart.txt")); });
+    if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Let the blocked reader go by opening the other end, then fail.
+        const int writer = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) close(writer);
+        FAIL() << "reading a FIFO waited for a writer";
+    }
+    EXPECT_TRUE(isEmpty(reading.get()));
+}
+
+TEST_F(StartFileOnDisk, ReadsTheFirstLineOfAFile) {
+    putFile(pathOf("pstart.txt"), QByteArray(" 48           43.5          -12.25\r\nrest"));
+    const StartFileFields read = readStartFileAt(pathOf("pstart.txt"));
+    EXPECT_EQ(read.listPosition, 48);
+    EXPECT_EQ(read.latitude, 43.5);
+    EXPECT_EQ(read.longitude, -12.25);
+}
+
+TEST_F(StartFileOnDisk, HugeFileIsReadOnlyAtItsBeginning) {
+    constexpr int TEN_MEGABYTES = 10 * 1024 * 1024;
+    putFile(pathOf("pstart.txt"),
+            QByteArray::fromStdString(TOKYO_LINE) + QByteArray(TEN_MEGABYTES, 'x'));
+    EXPECT_EQ(readStartFileAt(pathOf("pstart.txt")).longitude, 139.75);
+    // Fields beyond the first 64 KiB are never reached.
+    putFile(pathOf("far.txt"), QByteArray(TEN_MEGABYTES, ' ') + "48 1 2");
+    EXPECT_TRUE(isEmpty(readStartFileAt(pathOf("far.txt"))));
+}
+
+// ---- Writing ------------------------------------------------------------------------------
+
+TEST_F(StartFileOnDisk, WrittenLineReadsBack) {
+    const std::string line = startFileLine(48, "43.5", "-12.25");
+    EXPECT_EQ(writeStartFileAt(pathOf("pstart.txt"), line), QString());
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(line));
+    const StartFileFields read = readStartFileAt(pathOf("pstart.txt"));
+    EXPECT_EQ(read.listPosition, 48);
+    EXPECT_EQ(read.latitude, 43.5);
+    EXPECT_EQ(read.longitude, -12.25);
+    EXPECT_EQ(entries(), QStringList{"pstart.txt"});  // no temporary file left beside it
+}
+
+TEST_F(StartFileOnDisk, WriteReplacesTheOldContent) {
+    putFile(pathOf("pstart.txt"), QByteArray(1000, '7'));
+    EXPECT_EQ(writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE), QString());
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(TOKYO_LINE));
+}
+
+TEST_F(StartFileOnDisk, DirectoryInTheWayFailsAndSurvives) {
+    QDir(directory_.path()).mkdir("pstart.txt");
+    putFile(pathOf("pstart.txt/inside"), "kept");
+    EXPECT_FALSE(writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE).isEmpty());
+    EXPECT_TRUE(QFileInfo(pathOf("pstart.txt")).isDir());
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt/inside")), QByteArray("kept"));
+    EXPECT_EQ(entries(), QStringList{"pstart.txt"});
+}
+
+TEST_F(StartFileOnDisk, MissingDirectoryFailsAndCreatesNothing) {
+    EXPECT_FALSE(writeStartFileAt(pathOf("missing/pstart.txt"), TOKYO_LINE).isEmpty());
+    EXPECT_TRUE(entries().isEmpty());
+}
+
+// A write that fails half-way, here because the process may not make files longer than a few
+// bytes, must leave the previous file as it was.
+TEST_F(StartFileOnDisk, PreviousFileSurvivesAFailedWrite) {
+    const QByteArray previous = QByteArray::fromStdString(startFileLine(52, "37.55", "126.97"));
+    putFile(pathOf("pstart.txt"), previous);
+
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    rlimit tiny = original;
+    tiny.rlim_cur = 4;
+    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const QString failure = writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+    setrlimit(RLIMIT_FSIZE, &original);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(failure.isEmpty());
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), previous);
+    EXPECT_EQ(entries(), QStringList{"pstart.txt"});
+}
+
+}  // namespace
+}  // namespace app
