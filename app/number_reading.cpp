@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -117,8 +118,12 @@ class CharacterStream {
     // Moves on to the next character that is not passed over.
     void advance() {
         position_ += length_;
+        consumed_ = position_;
         settle();
     }
+
+    // The byte offset just past the last character moved past; 0 before the first.
+    std::size_t consumed() const { return consumed_; }
 
   private:
     // Decodes the character at the position, moving past skipped ones.
@@ -138,6 +143,7 @@ class CharacterStream {
     std::size_t position_ = 0;
     char32_t current_ = END_OF_TEXT;
     std::size_t length_ = 0;
+    std::size_t consumed_ = 0;
 };
 
 // Given the stream, reads an optional '+' or '-' and tells whether it was '-'.
@@ -178,24 +184,27 @@ double doubleFromBinaryDigits(const std::string& bits) {
 }
 
 // Given the stream just past "&", reads "H" or "O" and the hexadecimal or octal digits after
-// it, and returns their value as a double (0 if there are none, or if neither letter follows).
-double readRadixInteger(CharacterStream& stream) {
+// it, and returns their value as a double; nothing if neither letter follows or no digit does.
+std::optional<double> readRadixInteger(CharacterStream& stream) {
     const char32_t letter = stream.peek();
     int bitsPerDigit = 0;
     if (letter == 'H' || letter == 'h') bitsPerDigit = HEXADECIMAL_BITS_PER_DIGIT;
     if (letter == 'O' || letter == 'o') bitsPerDigit = OCTAL_BITS_PER_DIGIT;
-    if (bitsPerDigit == 0) return 0.0;
+    if (bitsPerDigit == 0) return std::nullopt;
     stream.advance();
 
+    bool anyDigit = false;
     std::string bits;
     for (int digit = radixDigitValue(stream.peek(), bitsPerDigit); digit >= 0;
          digit = radixDigitValue(stream.peek(), bitsPerDigit)) {
+        anyDigit = true;
         for (int bit = bitsPerDigit - 1; bit >= 0; --bit) {
             const bool set = ((digit >> bit) & 1) != 0;
             if (set || !bits.empty()) bits.push_back(set ? '1' : '0');
         }
         stream.advance();
     }
+    if (!anyDigit) return std::nullopt;
     return doubleFromBinaryDigits(bits);
 }
 
@@ -265,28 +274,41 @@ double toDouble(const DecimalNumber& number) {
 }
 
 // Given the stream, reads a decimal number (sign, digits, point, exponent) and returns its
-// value; 0 if there is no digit.
-double readDecimal(CharacterStream& stream) {
+// value; nothing if there is no digit.
+std::optional<double> readDecimal(CharacterStream& stream) {
     DecimalNumber number;
     number.negative = readSign(stream);
-    if (!readMantissa(stream, number)) return 0.0;
+    if (!readMantissa(stream, number)) return std::nullopt;
     number.order += readExponent(stream);
     return toDouble(number);
 }
 
 }  // namespace
 
-double readNumber(std::string_view utf8Text) {
+// Given UTF-8 text; returns the number at its start, whether a digit took part and how many
+// bytes the number takes.
+NumberReading readNumberPrefix(std::string_view utf8Text) {
     CharacterStream stream(utf8Text);
-    double value = 0.0;
+    std::optional<double> value;
     if (stream.peek() == '&') {
         stream.advance();
         value = readRadixInteger(stream);
     } else {
         value = readDecimal(stream);
     }
+    if (!value) return {0.0, false, 0};
     // Zero always reads as +0, whatever sign the text wrote it with.
-    return value == 0.0 ? 0.0 : value;
+    return {*value == 0.0 ? 0.0 : *value, true, stream.consumed()};
+}
+
+// Given UTF-8 text; returns the number at its start.
+double readNumber(std::string_view utf8Text) {
+    return readNumberPrefix(utf8Text).value;
+}
+
+// Given UTF-8 text; returns whether the reading rule passes over all of it.
+bool isOnlySkipped(std::string_view utf8Text) {
+    return CharacterStream(utf8Text).peek() == END_OF_TEXT;
 }
 
 }  // namespace app

@@ -15,24 +15,9 @@ namespace {
 constexpr std::size_t ZONE_WIDTH = 14;
 constexpr char BLANK = ' ';
 constexpr char COMMA = ',';
-constexpr char CARRIAGE_RETURN = '\r';
-constexpr char LINE_FEED = '\n';
-constexpr char TAB = '\t';
 constexpr std::string_view LINE_END = "\r\n";
 // What a coordinate whose value cannot be written (infinite or NaN) is saved as.
 constexpr std::string_view UNWRITABLE_VALUE_TEXT = "0";
-// What a character that can play no part in a number stands for while a field is checked.
-constexpr char NOT_IN_NUMBER = '\0';
-
-// The characters the number-reading rule takes for ASCII ones: the full-width forms U+FF01
-// to U+FF5E for '!' to '~', the ideographic space for a blank, and the minus sign and the
-// prolonged sound mark for '-'.
-constexpr char32_t FULL_WIDTH_FIRST = 0xFF01;
-constexpr char32_t FULL_WIDTH_LAST = 0xFF5E;
-constexpr char32_t FULL_WIDTH_TO_ASCII = 0xFEE0;
-constexpr char32_t IDEOGRAPHIC_SPACE = 0x3000;
-constexpr char32_t MINUS_SIGN = 0x2212;
-constexpr char32_t PROLONGED_SOUND_MARK = 0x30FC;
 
 // The two coordinate fields, which are read by different rules.
 enum class CoordinateField { LATITUDE, LONGITUDE };
@@ -84,129 +69,14 @@ class FieldReader {
     std::size_t pos_ = 0;
 };
 
-// Given a byte; returns whether it continues a UTF-8 sequence rather than starting one.
-bool isContinuationByte(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// Given UTF-8 text and a byte offset into it; returns the code point of the three-byte
-// sequence there, or nothing when no well-formed three-byte sequence starts there.
-std::optional<char32_t> threeByteCodePoint(std::string_view text, std::size_t pos) {
-    if (pos + 2 >= text.size()) return std::nullopt;
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const auto second = static_cast<unsigned char>(text[pos + 1]);
-    const auto third = static_cast<unsigned char>(text[pos + 2]);
-    if ((lead & 0xF0) != 0xE0 || !isContinuationByte(second) || !isContinuationByte(third)) {
-        return std::nullopt;
-    }
-    return static_cast<char32_t>(((lead & 0x0F) << 12) | ((second & 0x3F) << 6) | (third & 0x3F));
-}
-
-// Given UTF-8 text and a byte offset; returns the character there as the number-reading rule
-// sees it (the ASCII form of the characters above; anything else that is not ASCII as
-// NOT_IN_NUMBER) and moves the offset past it. Invalid bytes are taken one at a time.
-char asciiFormAt(std::string_view text, std::size_t& pos) {
-    const auto byte = static_cast<unsigned char>(text[pos]);
-    if (byte < 0x80) {
-        ++pos;
-        return static_cast<char>(byte);
-    }
-    const std::optional<char32_t> codePoint = threeByteCodePoint(text, pos);
-    if (!codePoint) {
-        ++pos;
-        return NOT_IN_NUMBER;
-    }
-    pos += 3;
-    if (*codePoint == IDEOGRAPHIC_SPACE) return BLANK;
-    if (*codePoint == MINUS_SIGN || *codePoint == PROLONGED_SOUND_MARK) return '-';
-    if (*codePoint >= FULL_WIDTH_FIRST && *codePoint <= FULL_WIDTH_LAST) {
-        return static_cast<char>(*codePoint - FULL_WIDTH_TO_ASCII);
-    }
-    return NOT_IN_NUMBER;
-}
-
-// Given a field's UTF-8 text; returns the ASCII characters the number-reading rule looks at,
-// with the blanks, tabs and line feeds it skips left out.
-std::string numberSpelling(std::string_view field) {
-    std::string spelling;
-    for (std::size_t pos = 0; pos < field.size();) {
-        const char c = asciiFormAt(field, pos);
-        if (c != BLANK && c != TAB && c != LINE_FEED) spelling += c;
-    }
-    return spelling;
-}
-
-// Given a character and a radix (8, 10 or 16); returns whether it is a digit of that radix.
-bool isDigitOf(char c, int radix) {
-    if (c >= '0' && c <= '9') return c - '0' < radix;
-    if (radix != 16) return false;
-    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-// Given a spelling and a position in it; returns how many digits of the radix follow there
-// and moves the position past them.
-std::size_t skipDigits(std::string_view spelling, std::size_t& pos, int radix) {
-    const std::size_t start = pos;
-    while (pos < spelling.size() && isDigitOf(spelling[pos], radix)) ++pos;
-    return pos - start;
-}
-
-// Given a spelling and a position in it; moves the position past a sign, if one stands there.
-void skipSign(std::string_view spelling, std::size_t& pos) {
-    if (pos < spelling.size() && (spelling[pos] == '+' || spelling[pos] == '-')) ++pos;
-}
-
-// Given a spelling that starts with '&'; returns whether the whole of it is "&H" with
-// hexadecimal digits or "&O" with octal digits.
-bool isWholeRadixInteger(std::string_view spelling) {
-    if (spelling.size() < 3) return false;
-    const char letter = spelling[1];
-    const int radix = (letter == 'H' || letter == 'h')   ? 16
-                      : (letter == 'O' || letter == 'o') ? 8
-                                                         : 0;
-    if (radix == 0) return false;
-    std::size_t pos = 2;
-    return skipDigits(spelling, pos, radix) > 0 && pos == spelling.size();
-}
-
-// Given a spelling; returns whether the whole of it is a decimal number: a sign, digits with
-// at most one full stop and at least one digit, and an exponent letter E or D with a sign and
-// at least one digit.
-bool isWholeDecimal(std::string_view spelling) {
-    std::size_t pos = 0;
-    skipSign(spelling, pos);
-    std::size_t mantissaDigits = skipDigits(spelling, pos, 10);
-    if (pos < spelling.size() && spelling[pos] == '.') {
-        ++pos;
-        mantissaDigits += skipDigits(spelling, pos, 10);
-    }
-    if (mantissaDigits == 0) return false;
-    if (pos < spelling.size()) {
-        const char letter = spelling[pos];
-        if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
-        ++pos;
-        skipSign(spelling, pos);
-        if (skipDigits(spelling, pos, 10) == 0) return false;
-    }
-    return pos == spelling.size();
-}
-
-// Given a field's text; returns whether the number-reading rule reads all of it, leaving
-// nothing over, and finds at least one digit. The value itself is always readNumber's: this
-// only decides whether a field counts as a number.
-bool isWholeNumber(std::string_view field) {
-    const std::string spelling = numberSpelling(field);
-    if (!spelling.empty() && spelling.front() == '&') return isWholeRadixInteger(spelling);
-    return isWholeDecimal(spelling);
-}
-
-// Given a field's text; returns its number when the field is a number with a finite value
-// (fields 1 and 3), nothing otherwise.
+// Given a field's text; returns its number when the field is a number (fields 1 and 3): the
+// number-reading rule finds at least one digit, reads a finite value and leaves nothing over
+// but characters it skips. Nothing otherwise.
 std::optional<double> strictNumberOf(std::string_view field) {
-    if (!isWholeNumber(field)) return std::nullopt;
-    const double value = readNumber(field);
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    const NumberReading reading = readNumberPrefix(field);
+    if (!reading.anyDigit || !std::isfinite(reading.value)) return std::nullopt;
+    if (!isOnlySkipped(field.substr(reading.consumedBytes))) return std::nullopt;
+    return reading.value;
 }
 
 // Given field 1's text; returns the list position when the field is a number whose nearest
@@ -232,6 +102,11 @@ double latitudeOf(std::string_view field) {
 std::string listPositionField(int listPosition) {
     const std::string digits = std::to_string(listPosition);
     return listPosition < 0 ? digits + BLANK : BLANK + digits + BLANK;
+}
+
+// Given a byte; returns whether it continues a UTF-8 sequence rather than starting one.
+bool isContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
 
 // Given UTF-8 text; returns the number of columns it fills, one per code point.

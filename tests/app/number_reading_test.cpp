@@ -3,13 +3,18 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <random>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using app::isOnlySkipped;
+using app::NumberReading;
 using app::readNumber;
+using app::readNumberPrefix;
 using namespace std::string_literals;
 
 constexpr double INF = std::numeric_limits<double>::infinity();
@@ -142,6 +147,99 @@ TEST(NumberReading, ReadsLongTextsInLinearTime) {
                                 {zeros + "5" + zeros, INF},
                                 {std::string(2'000'000, ' ') + "-7", -7}};
     expectReadings(readings);
+}
+
+// ---- Where the number ends ------------------------------------------------------------
+
+struct Prefix {
+    std::string text;
+    std::size_t consumedBytes;
+};
+
+TEST(NumberPrefix, EndsAtTheLastCharacterOfTheNumber) {
+    // Blanks before and inside the number count, blanks after it do not; an exponent letter
+    // or sign without digits, a second full stop and a digit beyond the radix are left over.
+    const Prefix prefixes[] = {{"35.5abc", 4},    {" 1 3 ", 4},       {"\t-\n5\n\n", 4},
+                               {"5.", 2},         {"5. x", 2},        {"1.2.3", 3},
+                               {"1E", 1},         {"1E+", 1},         {"1d-x", 1},
+                               {"1 E 5 x", 5},    {"15E-1 ", 5},      {"5E2.5", 3},
+                               {"&H1Fz", 4},      {" & H 1 F ", 8},   {"&o178", 4},
+                               {"&H1.5", 3},      {"0", 1},           {"-0E7", 4},
+                               {"１Ｅ", 3},       {"３５．６５", 15}, {"１\u3000３\u3000", 9},
+                               {"\u3000－１", 9}, {"＆Ｈ１ｆ！", 12}, {"12\3773", 2},
+                               {"1\343\2002", 1}, {"1\0002"s, 1}};
+    for (const Prefix& prefix : prefixes) {
+        const NumberReading reading = readNumberPrefix(prefix.text);
+        EXPECT_TRUE(reading.anyDigit) << '"' << prefix.text << '"';
+        EXPECT_EQ(reading.consumedBytes, prefix.consumedBytes) << '"' << prefix.text << '"';
+    }
+}
+
+TEST(NumberPrefix, TextWithoutDigitsTakesNothing) {
+    for (const std::string& text :
+         {""s, "   "s, "-"s, "+ x"s, "."s, "-."s, "E5"s, "&"s, "&H"s, "&H "s, "&O9"s, "&X1"s,
+          "-&H1F"s, "＆ｈ"s, "\3771"s, "\0001"s}) {
+        const NumberReading reading = readNumberPrefix(text);
+        EXPECT_FALSE(reading.anyDigit) << '"' << text << '"';
+        EXPECT_EQ(reading.consumedBytes, 0u) << '"' << text << '"';
+        EXPECT_EQ(reading.value, 0) << '"' << text << '"';
+    }
+}
+
+TEST(NumberPrefix, ZeroDigitsAreDigits) {
+    for (const char* text : {"0", "-0", ".0", "0E9", "&H0", "&o00"}) {
+        const NumberReading reading = readNumberPrefix(text);
+        EXPECT_TRUE(reading.anyDigit) << text;
+        EXPECT_EQ(reading.value, 0) << text;
+        EXPECT_FALSE(std::signbit(reading.value)) << text;
+    }
+}
+
+TEST(NumberPrefix, TheNumberReadsTheSameWithoutWhatFollowsIt) {
+    // Cutting the text after the consumed bytes must leave the same number, all of it taken.
+    const char pieces[] = "0179AFGHhOo&+-.EeDd \t\r\nx\343\200\357\274\221";
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<std::size_t> piece(0, sizeof pieces - 2);
+    std::uniform_int_distribution<int> length(0, 12);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text(static_cast<std::size_t>(length(random)), ' ');
+        for (char& c : text) c = pieces[piece(random)];
+        const NumberReading whole = readNumberPrefix(text);
+        const NumberReading cut = readNumberPrefix(text.substr(0, whole.consumedBytes));
+        EXPECT_EQ(cut.value, whole.value) << '"' << text << '"';
+        EXPECT_EQ(cut.anyDigit, whole.anyDigit) << '"' << text << '"';
+        EXPECT_EQ(cut.consumedBytes, whole.consumedBytes) << '"' << text << '"';
+    }
+}
+
+// ---- What is left over ----------------------------------------------------------------
+
+TEST(SkippedText, OnlyBlanksTabsLineFeedsAndIdeographicSpacesAreSkipped) {
+    for (const std::string& text : {""s, " "s, " \t\n "s, "\u3000"s, "\t\u3000 \n"s}) {
+        EXPECT_TRUE(isOnlySkipped(text)) << '"' << text << '"';
+    }
+    // A carriage return, a vertical tab, a NUL, a truncated ideographic space, the
+    // ideographic comma, a no-break space and the code point just before the full-width
+    // forms are characters like any other.
+    for (const std::string& text :
+         {" x"s, "\r"s, "\v"s, "\0"s, " \343\200"s, "\343\200\201"s, "\u00a0"s, "\uff00"s, "0"s}) {
+        EXPECT_FALSE(isOnlySkipped(text)) << '"' << text << '"';
+    }
+}
+
+TEST(SkippedText, TellsWhetherTheNumberIsTheWholeText) {
+    const auto isWholeNumber = [](std::string_view text) {
+        const NumberReading reading = readNumberPrefix(text);
+        return reading.anyDigit && isOnlySkipped(text.substr(reading.consumedBytes));
+    };
+    for (const char* text : {"12", " 1 2\t", "5.", ".5", "-1.5E-3\n", "1D3", "&H1F", "&o17",
+                             "４８\u3000", "ー０．１８", "1\t\u3000"}) {
+        EXPECT_TRUE(isWholeNumber(text)) << '"' << text << '"';
+    }
+    for (const char* text :
+         {"", " ", "-", "1E", "1E+", "1.2.3", "&H", "&o178", "12x", "1\r", "１\343\200", "-&H1"}) {
+        EXPECT_FALSE(isWholeNumber(text)) << '"' << text << '"';
+    }
 }
 
 }  // namespace
