@@ -1,0 +1,231 @@
+// Start-up, "場所の決定" and "終了" on the real window, each start in its own working
+// directory: the remembered place, the present moment, and the start file on disk.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimeZone>
+
+#include "window_fixture.h"
+
+namespace {
+
+using Startup = WindowTest;
+
+QByteArray startFileBytes() {
+    QFile file("pstart.txt");
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+void writeStartFile(const QByteArray& bytes) {
+    QFile file("pstart.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QStringList dateAndTimeTexts(const app::Form1& f) {
+    QStringList texts;
+    for (const QLineEdit* box : f.txtYMD) texts << box->text();
+    return texts;
+}
+
+TEST_F(Startup, FirstStartOpensOnTokyoAtThePresentMomentInJapanStandardTime) {
+    open();
+    EXPECT_EQ(form().lstCITY->count(), 75);
+    EXPECT_EQ(form().lstCITY->currentRow(), 12);
+    EXPECT_EQ(form().Label10->text(), "東京");
+    EXPECT_EQ(form().txtIDO->text(), "35.65");
+    EXPECT_EQ(form().txtKEIDO->text(), "139.75");
+    // 2024-12-08 02:29:30 UTC is 11:29:30 JST.
+    EXPECT_EQ(dateAndTimeTexts(form()), QStringList({"2024", "12", "8", "11", "29", "30"}));
+    EXPECT_FALSE(form().Label11[0]->text().isEmpty());
+    EXPECT_FALSE(form().Label32->text().isEmpty());
+    EXPECT_EQ(form().workingVariables().dayNightFlag, 2);  // the Sun is up at Tokyo then
+    EXPECT_TRUE(startFileBytes().isEmpty());               // starting writes nothing
+}
+
+TEST_F(Startup, ThePresentMomentIsShownInJapanStandardTimeWhateverTheClocksZone) {
+    // 2024-03-31 20:15:05 in New York (UTC-4 that day) is 2024-04-01 09:15:05 JST.
+    open([] {
+        return QDateTime(QDate(2024, 3, 31), QTime(20, 15, 5),
+                         QTimeZone(QByteArrayLiteral("America/New_York")));
+    });
+    EXPECT_EQ(dateAndTimeTexts(form()), QStringList({"2024", "4", "1", "9", "15", "5"}));
+    closeWindow();
+    // A clock in JST itself shows its own local time.
+    open([] {
+        return QDateTime(QDate(2025, 1, 2), QTime(0, 0, 59),
+                         QTimeZone(QByteArrayLiteral("Asia/Tokyo")));
+    });
+    EXPECT_EQ(dateAndTimeTexts(form()), QStringList({"2025", "1", "2", "0", "0", "59"}));
+}
+
+TEST_F(Startup, SetLocationCopiesTheCoordinatesWithoutCalculating) {
+    open();
+    const QString before = form().Label15[0]->text();
+    form().lstCITY->setCurrentRow(0);  // 札幌
+    press(form().Command3);
+    EXPECT_EQ(form().txtIDO->text(), "43.067");
+    EXPECT_EQ(form().txtKEIDO->text(), "141.35");
+    EXPECT_EQ(form().Label10->text(), "札幌");
+    EXPECT_EQ(form().Label15[0]->text(), before);
+    calculate();
+    EXPECT_NE(form().Label15[0]->text(), before);
+    // Coordinate texts of whole and negative numbers.
+    form().lstCITY->setCurrentRow(53);  // マニラ
+    press(form().Command3);
+    EXPECT_EQ(form().txtKEIDO->text(), "121");
+    form().lstCITY->setCurrentRow(67);  // ロンドン
+    press(form().Command3);
+    EXPECT_EQ(form().txtKEIDO->text(), "-0.18");
+    form().lstCITY->setCurrentRow(24);  // 大津
+    press(form().Command3);
+    EXPECT_EQ(form().txtIDO->text(), "35");
+    form().lstCITY->setCurrentRow(61);
+    press(form().Command3);
+    EXPECT_EQ(form().Label10->text(), "ニューデリー ");
+}
+
+TEST_F(Startup, SetLocationWithTypedCoordinatesChangesNothing) {
+    open();
+    type(form().txtIDO, "12.5");
+    form().lstCITY->setCurrentRow(48);
+    press(form().Command3);
+    EXPECT_EQ(form().txtIDO->text(), "12.5");
+    EXPECT_EQ(form().txtKEIDO->text(), "139.75");
+    EXPECT_EQ(form().Label10->text(), "東京");
+}
+
+TEST_F(Startup, ExitWritesTheLineInPrintZones) {
+    open();
+    press(form().Command1);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(startFileBytes(), QByteArray(" 12") + QByteArray(11, ' ') + "35.65" +
+                                    QByteArray(9, ' ') + "139.75\r\n");
+}
+
+TEST_F(Startup, TypedCoordinatesSurviveAnExitAndARestart) {
+    open();
+    form().lstCITY->setCurrentRow(48);
+    type(form().txtIDO, "-12.5");
+    type(form().txtKEIDO, "45.125");
+    press(form().Command1);
+    EXPECT_TRUE(startFileBytes().startsWith(" 48 "));
+    closeWindow();
+    open();
+    EXPECT_EQ(form().lstCITY->currentRow(), 48);
+    EXPECT_EQ(form().Label10->text(), "入力");
+    EXPECT_EQ(form().txtIDO->text(), "-12.5");
+    EXPECT_EQ(form().txtKEIDO->text(), "45.125");
+}
+
+TEST_F(Startup, TypedCoordinatesOfAnyFormReadBackAsTheirNumbers) {
+    // An empty box, full-width digits, a comma and blanks: each comes back as the number
+    // its box held, in its own field.
+    const std::pair<QString, QString> cases[] = {
+        {"", "139.75"},
+        {"３５．５", "-0.25"},
+        {"35,5", "1 4 0"},
+        {"12345678901234", "-1E2"},
+    };
+    const std::pair<QString, QString> expected[] = {
+        {"0", "139.75"},
+        {"35.5", "-0.25"},
+        {"35", "140"},
+        {"12345678901234", "-100"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        open();
+        form().lstCITY->setCurrentRow(48);
+        type(form().txtIDO, cases[i].first);
+        type(form().txtKEIDO, cases[i].second);
+        press(form().Command1);
+        closeWindow();
+        open();
+        EXPECT_EQ(form().txtIDO->text(), expected[i].first) << i;
+        EXPECT_EQ(form().txtKEIDO->text(), expected[i].second) << i;
+        closeWindow();
+    }
+}
+
+TEST_F(Startup, ASelectionNotSetStillDecidesTheNextStart) {
+    open();
+    form().lstCITY->setCurrentRow(52);  // ソウル, without "場所の決定"
+    press(form().Command1);
+    EXPECT_EQ(startFileBytes(), QByteArray(" 52") + QByteArray(11, ' ') + "35.65" +
+                                    QByteArray(9, ' ') + "139.75\r\n");
+    closeWindow();
+    open();
+    EXPECT_EQ(form().lstCITY->currentRow(), 52);
+    EXPECT_EQ(form().Label10->text(), "ソウル");
+    EXPECT_EQ(form().txtIDO->text(), "37.55");
+    EXPECT_EQ(form().txtKEIDO->text(), "126.97");
+}
+
+TEST_F(Startup, TheFileIsReplacedNotAppendedTo) {
+    writeStartFile(QByteArray(" 0") + QByteArray(300, ' ') +
+                   "old content that is long\r\nmore\r\n");
+    open();
+    EXPECT_EQ(form().Label10->text(), "札幌");
+    press(form().Command1);
+    EXPECT_EQ(startFileBytes(), QByteArray(" 0") + QByteArray(12, ' ') + "43.067" +
+                                    QByteArray(8, ' ') + "141.35\r\n");
+}
+
+TEST_F(Startup, ClosingTheWindowAnyOtherWayWritesNothing) {
+    writeStartFile(" 5  38.25  140.35\r\n");
+    open();
+    form().lstCITY->setCurrentRow(30);
+    closeWindow();
+    EXPECT_EQ(startFileBytes(), QByteArray(" 5  38.25  140.35\r\n"));
+}
+
+TEST_F(Startup, AFileThatCannotBeWrittenIsReportedAndTheProgramEnds) {
+    ASSERT_TRUE(QDir().mkdir("pstart.txt"));  // a folder where the file should go
+    open();
+    press(form().Command1);
+    EXPECT_TRUE(form().lastMessage().contains("保存できなかった"))
+        << form().lastMessage().toStdString();
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->accept();
+    QApplication::processEvents();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(QFileInfo("pstart.txt").isDir());
+}
+
+TEST_F(Startup, FilesThatBreakOffOrHoldGarbageStartSafely) {
+    struct Case {
+        QByteArray contents;
+        int position;
+        QString latitude;
+        QString longitude;
+    };
+    const Case cases[] = {
+        {"48", 48, "35.65", "139.75"},       // breaks off after the position
+        {"48  12.5", 48, "12.5", "139.75"},  // and after the latitude
+        {" 48 , -33.5 , 151.25 \n", 48, "-33.5", "151.25"},
+        {"75  1  2\r\n", 12, "35.65", "139.75"},     // beyond the last place
+        {"-1  1  2\r\n", 12, "35.65", "139.75"},     // nothing was selected
+        {"40000  1  2\r\n", 12, "35.65", "139.75"},  // beyond 16 bits
+        {"abc  1  2\r\n", 12, "35.65", "139.75"},    // the position is no number
+        {"48  abc  2\r\n", 48, "0", "2"},            // a latitude that is no number
+        {"48  7  abc\r\n", 48, "7", "139.75"},       // a longitude that is no number
+        {QByteArray("\0\xff\xfe garbage", 12), 12, "35.65", "139.75"},
+        {QByteArray(3'000'000, '9'), 12, "35.65", "139.75"},  // a very long line
+        {"", 12, "35.65", "139.75"},
+    };
+    for (const Case& c : cases) {
+        writeStartFile(c.contents);
+        open();
+        const std::string context = c.contents.left(30).toStdString();
+        EXPECT_EQ(form().lstCITY->currentRow(), c.position) << context;
+        if (c.position != 48) continue;
+        EXPECT_EQ(form().txtIDO->text(), c.latitude) << context;
+        EXPECT_EQ(form().txtKEIDO->text(), c.longitude) << context;
+        EXPECT_FALSE(form().Label11[0]->text().isEmpty()) << context;
+        closeWindow();
+    }
+}
+
+}  // namespace
