@@ -9,14 +9,14 @@ namespace app {
 // itself (the stand-in face runs a little wider than the face the layout was made for), is
 // drawn scaled down just enough to fit, in the same alignment, instead of being cut off.
 class CaptionLabel : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
 
     // The factor the caption is drawn at: 1 when it fits as it is, less when it must
     // shrink to show whole.
     qreal captionScale() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -39,7 +39,9 @@ constexpr char START_FILE_NAME[] = "pstart.txt";
 constexpr std::array<const char*, astro::ENTERED_FIELD_COUNT> FIELD_NAMES = {
     "年", "月", "日", "時", "分", "秒", "緯度", "経度"};
 
-QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor toQColor(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 // Sets the colour of one palette role of a widget.
 void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
@@ -78,15 +80,16 @@ double readBox(const QLineEdit* box) {
 // `value` in a format pattern with `decimals` places and the locale's decimal separator.
 QString formatted(double value, int decimals) {
     const QByteArray separator = QLocale().decimalPoint().toUtf8();
-    return fromUtf8(formatFixed(value, decimals,
-                                std::string_view(separator.constData(),
-                                                 static_cast<std::size_t>(separator.size()))));
+    return fromUtf8(formatFixed(
+        value, decimals,
+        std::string_view(separator.constData(), static_cast<std::size_t>(separator.size()))));
 }
 
 // What the user is told when the entered numbers cannot be calculated.
 QString faultMessage(const astro::PassFault& fault) {
     if (fault.kind == astro::PassFaultKind::InstantOutOfRange) {
-        return QStringLiteral("日時の値が計算できる範囲を超えています。年・月・日・時・分・秒を確かめてください。");
+        return QStringLiteral(
+            "日時の値が計算できる範囲を超えています。年・月・日・時・分・秒を確かめてください。");
     }
     return QStringLiteral("「%1」の値が計算できる範囲を超えています。入力を確かめてください。")
         .arg(QString::fromUtf8(FIELD_NAMES[fault.field]));
@@ -176,8 +179,8 @@ void DrawingSurface::paintEvent(QPaintEvent* /*event*/) {
     constexpr qreal toPixels = 1.0 / TWIPS_PER_PIXEL;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const PhaseLine& line = lines_[i];
-        run.append(QLineF(line.x1 * toPixels, line.y1 * toPixels, line.x2 * toPixels,
-                          line.y2 * toPixels));
+        run.append(
+            QLineF(line.x1 * toPixels, line.y1 * toPixels, line.x2 * toPixels, line.y2 * toPixels));
         if (i + 1 == lines_.size() || !(lines_[i + 1].colour == line.colour)) flush(line.colour);
     }
 }
@@ -193,6 +196,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);  // the tab order runs through the controls only
     clientArea_ = new DrawingSurface(scrollArea_);
     clientArea_->setMinimumSize(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL,
                                 CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
@@ -200,8 +204,8 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     layout->addWidget(scrollArea_);
     resize(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL, CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
 
-    messageBox_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok,
-                                  this);
+    messageBox_ =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
     messageBox_->setWindowModality(Qt::WindowModal);
 
     createControls();
@@ -273,7 +277,8 @@ void Form1::connectCommands() {
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     // Enter in any box calculates, as "計算" does.
-    for (QLineEdit* box : txtYMD) connect(box, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
+    for (QLineEdit* box : txtYMD)
+        connect(box, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
     connect(txtIDO, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
     connect(txtKEIDO, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
     auto* copy = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
@@ -282,7 +287,8 @@ void Form1::connectCommands() {
 }
 
 void Form1::describeForUsers() {
-    const QString jst = QStringLiteral("日本標準時（UTC+9）。どの場所を選んでも日本標準時で入力します。");
+    const QString jst =
+        QStringLiteral("日本標準時（UTC+9）。どの場所を選んでも日本標準時で入力します。");
     const QString geometric =
         QStringLiteral("度。幾何学的な地心の高度です（大気による浮き上がり・視差は含みません）。");
     const QString azimuth = QStringLiteral("度。北を0度として東回り（東90度、南180度、西270度）。");
@@ -301,9 +307,11 @@ void Form1::describeForUsers() {
         {txtYMD[5], "秒", jst},
         {txtIDO, "緯度", QStringLiteral("度。北緯が正、南緯が負。")},
         {txtKEIDO, "経度", QStringLiteral("度。東経が正、西経が負。")},
-        {lstCITY, "場所の一覧", QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。")},
+        {lstCITY, "場所の一覧",
+         QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。")},
         {Command3, "場所の決定", QStringLiteral("選んだ場所の緯度・経度を入れます。")},
-        {Command4, "計算", QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。")},
+        {Command4, "計算",
+         QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。")},
         {Command1, "終了", QStringLiteral("選んだ場所を覚えて終了します。")},
         {Label10, "場所", QString()},
         {Label11[0], "太陽 赤径", hours},
@@ -315,7 +323,8 @@ void Form1::describeForUsers() {
         {Label15[1], "月 高度", geometric},
         {Label16[1], "月 方位", azimuth},
         {Label32, "均時差", QStringLiteral("平均太陽と視太陽の赤径の差（分・秒）。")},
-        {Label30, "輝面率", QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。")},
+        {Label30, "輝面率",
+         QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。")},
         {Label24, "天頂方向角", QStringLiteral("度。天頂方向から測った、月の輝いている縁の向き。")},
         {Label22, "月の位相", QString()},
         {Label21, "輝面率の見出し", QString()},
@@ -337,11 +346,11 @@ void Form1::describeForUsers() {
 }
 
 std::vector<QLabel*> Form1::labels() const {
-    return {Label1,  Label2,     Label3,     Label4,     Label5,     Label6,     Label7,
-            Label8,  Label9,     Label10,    Label11[0], Label11[1], Label12[0], Label12[1],
-            Label13, Label14,    Label15[0], Label15[1], Label16[0], Label16[1], Label17,
-            Label18, Label19,    Label20,    Label21,    Label22,    Label23,    Label24,
-            Label30, Label31,    Label32};
+    return {Label1,  Label2,  Label3,     Label4,     Label5,     Label6,     Label7,
+            Label8,  Label9,  Label10,    Label11[0], Label11[1], Label12[0], Label12[1],
+            Label13, Label14, Label15[0], Label15[1], Label16[0], Label16[1], Label17,
+            Label18, Label19, Label20,    Label21,    Label22,    Label23,    Label24,
+            Label30, Label31, Label32};
 }
 
 void Form1::Form_Load() {
@@ -349,9 +358,9 @@ void Form1::Form_Load() {
     double startLatitude = 35.65;
     double startLongitude = 139.75;
     vars_.dayNightFlag = DAY_FLAG;
-    for (QWidget* input : std::initializer_list<QWidget*>{txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3],
-                                                          txtYMD[4], txtYMD[5], txtIDO, txtKEIDO,
-                                                          lstCITY}) {
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4],
+                                         txtYMD[5], txtIDO, txtKEIDO, lstCITY}) {
         setRoleColour(input, QPalette::Base, INPUT_BACKGROUND);
     }
     applyColourScheme();
@@ -392,7 +401,7 @@ void Form1::fillDateAndTimeFromClock() {
     const QDateTime japan = clock_().toUTC().addSecs(9 * 3600);
     const QDate date = japan.date();
     const QTime time = japan.time();
-    const std::array<int, 6> fields = {date.year(),  date.month(),  date.day(),
+    const std::array<int, 6> fields = {date.year(), date.month(),  date.day(),
                                        time.hour(), time.minute(), time.second()};
     for (int i = 0; i < 6; ++i) txtYMD[i]->setText(QString::number(fields[i]));
 }
@@ -425,8 +434,9 @@ void Form1::Command1_Click() {
     }
     // The program ends in any case, once the user has read why the place was not kept.
     connect(messageBox_, &QMessageBox::finished, this, &QWidget::close, Qt::UniqueConnection);
-    showMessage(QStringLiteral("場所を保存できなかったため、次回は今回の場所で始まりません。\n（%1：%2）")
-                    .arg(QString::fromLatin1(START_FILE_NAME), failure));
+    showMessage(
+        QStringLiteral("場所を保存できなかったため、次回は今回の場所で始まりません。\n（%1：%2）")
+            .arg(QString::fromLatin1(START_FILE_NAME), failure));
 }
 
 bool Form1::calculatePass() {
@@ -441,7 +451,9 @@ bool Form1::calculatePass() {
     return false;
 }
 
-void Form1::calculateHourLater() { astro::calculateHourLater(vars_); }
+void Form1::calculateHourLater() {
+    astro::calculateHourLater(vars_);
+}
 
 void Form1::computeMoonPhase() {
     astro::computeMoonPhase(vars_);
@@ -508,9 +520,9 @@ void Form1::Command4_Click() {
 }
 
 void Form1::clearResults() {
-    for (QLabel* label : {Label11[0], Label12[0], Label15[0], Label16[0], Label11[1], Label12[1],
-                          Label15[1], Label16[1], Label32, Label22, Label21, Label30, Label23,
-                          Label24}) {
+    for (QLabel* label :
+         {Label11[0], Label12[0], Label15[0], Label16[0], Label11[1], Label12[1], Label15[1],
+          Label16[1], Label32, Label22, Label21, Label30, Label23, Label24}) {
         label->clear();
     }
     clientArea_->clear();
@@ -521,15 +533,17 @@ void Form1::showMessage(const QString& text) {
     messageBox_->open();
 }
 
-QString Form1::lastMessage() const { return messageBox_->isVisible() ? messageBox_->text() : QString(); }
+QString Form1::lastMessage() const {
+    return messageBox_->isVisible() ? messageBox_->text() : QString();
+}
 
 QString Form1::windowText() const {
     const std::vector<std::pair<const char*, QString>> fields = {
-        {"年", txtYMD[0]->text()},       {"月", txtYMD[1]->text()},
-        {"日", txtYMD[2]->text()},       {"時", txtYMD[3]->text()},
-        {"分", txtYMD[4]->text()},       {"秒", txtYMD[5]->text()},
-        {"緯度", txtIDO->text()},        {"経度", txtKEIDO->text()},
-        {"場所", Label10->text()},       {"太陽 赤径", Label11[0]->text()},
+        {"年", txtYMD[0]->text()},         {"月", txtYMD[1]->text()},
+        {"日", txtYMD[2]->text()},         {"時", txtYMD[3]->text()},
+        {"分", txtYMD[4]->text()},         {"秒", txtYMD[5]->text()},
+        {"緯度", txtIDO->text()},          {"経度", txtKEIDO->text()},
+        {"場所", Label10->text()},         {"太陽 赤径", Label11[0]->text()},
         {"太陽 赤緯", Label12[0]->text()}, {"太陽 高度", Label15[0]->text()},
         {"太陽 方位", Label16[0]->text()}, {"月 赤径", Label11[1]->text()},
         {"月 赤緯", Label12[1]->text()},   {"月 高度", Label15[1]->text()},
@@ -543,6 +557,8 @@ QString Form1::windowText() const {
     return text;
 }
 
-void Form1::copyWindowText() const { QGuiApplication::clipboard()->setText(windowText()); }
+void Form1::copyWindowText() const {
+    QGuiApplication::clipboard()->setText(windowText());
+}
 
 }  // namespace app

@@ -25,7 +25,7 @@ namespace app {
 // on every repaint, so it survives covering and resizing the window until it is cleared.
 class DrawingSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawingSurface(QWidget* parent);
     // Removes everything drawn; the controls stay.
     void clear();
@@ -33,16 +33,16 @@ public:
     void addLines(const std::vector<PhaseLine>& lines);
     const std::vector<PhaseLine>& lines() const { return lines_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::vector<PhaseLine> lines_;
 };
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The present instant, in any time zone; start-up shows it in Japan Standard Time.
     using Clock = std::function<QDateTime()>;
 
@@ -105,7 +105,7 @@ public:
     // Every label, both members of each array included.
     std::vector<QLabel*> labels() const;
 
-private:
+  private:
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.
     void Form_Load();

@@ -18,7 +18,7 @@ enum class ControlKind { Label, TextBox, ListBox, Button };
 enum class TextAlign { Left, Right, Centre };
 
 struct ControlSpec {
-    std::string_view name;     // "Label11(0)" for member 0 of the array Label11
+    std::string_view name;  // "Label11(0)" for member 0 of the array Label11
     ControlKind kind;
     std::string_view caption;  // UTF-8; empty for boxes and result fields
     int left;                  // twips from the client area's left edge
@@ -30,6 +30,7 @@ struct ControlSpec {
     int tabIndex;  // order among all controls; only boxes, the list and buttons take focus
 };
 
+// clang-format off
 inline constexpr std::array<ControlSpec, 43> CONTROL_SPECS = {{
     {"Label18", ControlKind::Label, "太陽・月の赤径・赤緯と高度・方位", 1560, 240, 5175, 495, 18, TextAlign::Left, 29},
     {"txtYMD(0)", ControlKind::TextBox, "", 1080, 1080, 735, 420, 14.25, TextAlign::Right, 5},
@@ -75,6 +76,7 @@ inline constexpr std::array<ControlSpec, 43> CONTROL_SPECS = {{
     {"Command4", ControlKind::Button, "計算", 4920, 7560, 975, 615, 15.75, TextAlign::Centre, 28},
     {"Command1", ControlKind::Button, "終了", 1200, 9720, 975, 615, 15.75, TextAlign::Centre, 11},
 }};
+// clang-format on
 
 // The client area's initial size, twips: room for every control (they reach 11295 across
 // and 10335 down) and for the Moon's disc (8500 to 10500 across, 7000 to 9000 down), with a

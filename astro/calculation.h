@@ -27,7 +27,7 @@ using EnteredValues = std::array<double, ENTERED_FIELD_COUNT>;
 
 // Why a pass could not run. The record is left untouched in every case.
 enum class PassFaultKind {
-    NotFinite,         // the field's number is infinite or not a number
+    NotFinite,           // the field's number is infinite or not a number
     OutsideSixteenBits,  // the year or month does not fit, or its reckoning would wrap
     InstantOutOfRange,   // the date and time together leave the range the series can carry
 };

@@ -98,9 +98,8 @@ void computeMoonPhase(WorkingVariables& v) {
         illuminatedFractionOfPhaseAngle(phaseAngle(meanElements(v.julianCenturies)));
     const double chi = brightLimbPositionAngle(v.sunRightAscension, v.sunDeclination,
                                                v.moonRightAscension, v.moonDeclination);
-    const double q =
-        parallacticAngle(v.siderealTime, v.moonRightAscension, v.moonDeclination, v.latitude,
-                         v.longitude);
+    const double q = parallacticAngle(v.siderealTime, v.moonRightAscension, v.moonDeclination,
+                                      v.latitude, v.longitude);
     v.limbZenithAngle = limbAngleFromZenith(chi, q);
 }
 

@@ -51,7 +51,8 @@ void BM_OwnArithmetic(benchmark::State& state) {
     for (auto _ : state) {
         t = t + 1e-9;
         double sum = 0;
-        for (int i = 0; i < kTrigCalls; ++i) sum += std::cos((10.0 + 40000.0 * i * t) * 0.0174532925);
+        for (int i = 0; i < kTrigCalls; ++i)
+            sum += std::cos((10.0 + 40000.0 * i * t) * 0.0174532925);
         for (int i = 0; i < kArctangentCalls; ++i) sum += std::atan(sum * 1e-3 + i);
         for (int i = 0; i < kSquareRootCalls; ++i) sum += std::sqrt(t + i);
         benchmark::DoNotOptimize(sum);

@@ -27,10 +27,10 @@ app::Form1* theWindow = nullptr;
 
 // A widget that paints a list of lines and nothing else, as plainly as the toolkit allows.
 class BareLines : public QWidget {
-public:
+  public:
     explicit BareLines(std::vector<app::PhaseLine> lines) : lines_(std::move(lines)) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         constexpr qreal toPixels = 1.0 / app::TWIPS_PER_PIXEL;
@@ -41,7 +41,7 @@ protected:
         }
     }
 
-private:
+  private:
     std::vector<app::PhaseLine> lines_;
 };
 
@@ -59,7 +59,8 @@ void BM_BareLines(benchmark::State& state) {
     BareLines bare(theWindow->clientArea()->lines());
     bare.resize(theWindow->size());
     bare.show();
-    if (!QTest::qWaitForWindowExposed(&bare)) state.SkipWithError("the bare widget was never shown");
+    if (!QTest::qWaitForWindowExposed(&bare))
+        state.SkipWithError("the bare widget was never shown");
     for (auto _ : state) bare.repaint();
     state.counters["lines"] = static_cast<double>(theWindow->clientArea()->lines().size());
 }
