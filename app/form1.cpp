@@ -95,17 +95,11 @@ QString faultMessage(const astro::PassFault& fault) {
         .arg(QString::fromUtf8(FIELD_NAMES[fault.field]));
 }
 
+// A label's alignment: its caption at the top, to the left or to the right as laid out.
 Qt::Alignment alignmentOf(TextAlign align) {
-    switch (align) {
-        case TextAlign::Right:
-            return Qt::AlignRight | Qt::AlignTop;
-        case TextAlign::Centre:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case TextAlign::Left:
-            break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
+    return (align == TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
 }
+
 
 // A control of the layout, on `parent`, at its place and size, in its font and alignment.
 QWidget* createControl(const ControlSpec& spec, QWidget* parent) {

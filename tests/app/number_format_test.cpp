@@ -67,6 +67,24 @@ TEST(NumberFormat, WritesLargeAndTinyValuesInFull) {
     expectFormattings(formattings);
 }
 
+// Asked for more decimals than any double has (1074 at most), the exact value is written
+// in full and zeros follow it up to the decimals asked.
+TEST(NumberFormat, DecimalsBeyondTheExactValueAreZeros) {
+    const std::string tenth = formatFixed(0.1, 1100, ".");
+    ASSERT_EQ(tenth.size(), 2 + 1100);
+    EXPECT_EQ(tenth.substr(0, 57), "0.1000000000000000055511151231257827021181583404541015625");
+    EXPECT_EQ(tenth.substr(57), std::string(1100 - 55, '0'));
+    EXPECT_EQ(formatFixed(-2.5, 1076, ","), "-2," + std::string("5") + std::string(1075, '0'));
+
+    // The smallest double's last digit is the 1074th; two more decimals are two zeros.
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    const std::string exact = formatFixed(smallest, 1074, ".");
+    ASSERT_EQ(exact.size(), 2 + 1074);
+    EXPECT_EQ(exact.substr(0, 326), "0." + std::string(323, '0') + "4");
+    EXPECT_EQ(exact.back(), '5');
+    EXPECT_EQ(formatFixed(smallest, 1076, "."), exact + "00");
+}
+
 TEST(NumberFormat, PutsTheGivenSeparatorBetweenIntegerAndFraction) {
     EXPECT_EQ(formatFixed(35.65, 2, ","), "35,65");
     EXPECT_EQ(formatFixed(-0.5, 3, ","), "-0,500");

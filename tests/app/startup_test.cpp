@@ -1,9 +1,14 @@
 // Start-up, "場所の決定" and "終了" on the real window, each start in its own working
 // directory: the remembered place, the present moment, and the start file on disk.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTimeZone>
+#include <map>
 
 #include "window_fixture.h"
 
@@ -58,6 +63,26 @@ TEST_F(Startup, ThePresentMomentIsShownInJapanStandardTimeWhateverTheClocksZone)
                          QTimeZone(QByteArrayLiteral("Asia/Tokyo")));
     });
     EXPECT_EQ(dateAndTimeTexts(form()), QStringList({"2025", "1", "2", "0", "0", "59"}));
+}
+
+// Without a clock handed in, as the program starts it, the window opens on the computer's
+// present moment, shown in whole seconds of Japan Standard Time.
+TEST_F(Startup, WithoutAClockGivenTheWindowOpensOnTheComputersPresentMoment) {
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    openOnItsOwnClock();
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    const QStringList texts = dateAndTimeTexts(form());
+    ASSERT_EQ(texts.size(), 6);
+    const QDateTime shownInJapan(QDate(texts[0].toInt(), texts[1].toInt(), texts[2].toInt()),
+                                 QTime(texts[3].toInt(), texts[4].toInt(), texts[5].toInt()),
+                                 Qt::UTC);
+    ASSERT_TRUE(shownInJapan.isValid()) << texts.join(' ').toStdString();
+    const QDateTime shown = shownInJapan.addSecs(-9 * 3600);
+    const QDateTime beforeInWholeSeconds = before.addMSecs(-before.time().msec());
+    EXPECT_TRUE(shown >= beforeInWholeSeconds && shown <= after)
+        << texts.join(' ').toStdString() << " JST, between "
+        << before.toString(Qt::ISODateWithMs).toStdString() << " and "
+        << after.toString(Qt::ISODateWithMs).toStdString() << " UTC";
 }
 
 TEST_F(Startup, SetLocationCopiesTheCoordinatesWithoutCalculating) {
@@ -226,6 +251,74 @@ TEST_F(Startup, FilesThatBreakOffOrHoldGarbageStartSafely) {
         EXPECT_FALSE(form().Label11[0]->text().isEmpty()) << context;
         closeWindow();
     }
+}
+
+// The program itself, started as a user starts it. Where none of QT_QPA_PLATFORM, DISPLAY and
+// WAYLAND_DISPLAY names a place for the window, it says how to run it and ends with status 1
+// before the toolkit starts; where one is named, the toolkit is left to try it.
+struct ProgramRun {
+    bool finished = false;
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int code = 0;
+    QString errors;
+};
+
+QString programPath() {
+    // The program is built next to the tests: <build>/app/sunmoonpos, <build>/tests/...
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../app/sunmoonpos");
+}
+
+ProgramRun runProgram(const std::map<QString, QString>& display) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(name);
+    }
+    for (const auto& [name, value] : display) environment.insert(name, value);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    // A toolkit that gives up aborts; no core file is left behind for it.
+    process.setChildProcessModifier([] {
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+    });
+    process.start(programPath(), QStringList());
+    ProgramRun run;
+    run.finished = process.waitForFinished(60'000);
+    if (!run.finished) process.kill();
+    run.status = process.exitStatus();
+    run.code = process.exitCode();
+    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+TEST(Program, WithoutADisplayItSaysHowToRunItAndEnds) {
+    ASSERT_TRUE(QFileInfo(programPath()).isExecutable())
+        << programPath().toStdString() << " is not built";
+    const std::map<QString, QString> noDisplays[] = {
+        {}, {{"QT_QPA_PLATFORM", ""}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}},  // set, but empty
+    };
+    for (const std::map<QString, QString>& display : noDisplays) {
+        const ProgramRun run = runProgram(display);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.status, QProcess::NormalExit) << run.errors.toStdString();
+        EXPECT_EQ(run.code, 1) << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains("no display to open the window on"))
+            << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains("xvfb-run -a " + programPath()))
+            << run.errors.toStdString();
+    }
+}
+
+// The platform named here does not exist: the toolkit, not the program, gives up on it.
+TEST(Program, APlatformNamedIsTriedInsteadOfRefused) {
+    ASSERT_TRUE(QFileInfo(programPath()).isExecutable())
+        << programPath().toStdString() << " is not built";
+    const ProgramRun run = runProgram({{"QT_QPA_PLATFORM", "no-such-platform"}});
+    ASSERT_TRUE(run.finished);
+    EXPECT_FALSE(run.errors.contains("no display to open the window on"))
+        << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains("no-such-platform")) << run.errors.toStdString();
+    EXPECT_FALSE(run.status == QProcess::NormalExit && run.code == 0) << run.errors.toStdString();
 }
 
 }  // namespace

@@ -20,15 +20,15 @@
 
 // Shows texts as text in test failures.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     // 2024-12-08 11:29:30 JST, given in UTC.
-    static QDateTime fixedNow() {
-        return QDateTime(QDate(2024, 12, 8), QTime(2, 29, 30), Qt::UTC);
-    }
+    static QDateTime fixedNow() { return QDateTime(QDate(2024, 12, 8), QTime(2, 29, 30), Qt::UTC); }
 
     void SetUp() override {
         ASSERT_TRUE(workDir_.isValid());
@@ -45,11 +45,11 @@ protected:
 
     // Starts the window (start-up included) and shows it.
     app::Form1& open(app::Form1::Clock clock = &WindowTest::fixedNow) {
-        form_ = std::make_unique<app::Form1>(std::move(clock));
-        form_->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        return *form_;
+        return showWindow(std::make_unique<app::Form1>(std::move(clock)));
     }
+
+    // Starts the window as the program does, on the clock it chooses itself, and shows it.
+    app::Form1& openOnItsOwnClock() { return showWindow(std::make_unique<app::Form1>()); }
 
     // Closes the window as the frame's close control would, and forgets it.
     void closeWindow() {
@@ -90,7 +90,14 @@ protected:
 
     const QTemporaryDir& workDir() const { return workDir_; }
 
-private:
+  private:
+    app::Form1& showWindow(std::unique_ptr<app::Form1> form) {
+        form_ = std::move(form);
+        form_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        return *form_;
+    }
+
     QTemporaryDir workDir_;
     QString previousDir_;
     std::unique_ptr<app::Form1> form_;
