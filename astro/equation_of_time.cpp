@@ -13,10 +13,14 @@ std::string blankSignedWhole(double whole) {
     return " " + std::to_string(static_cast<long long>(whole));
 }
 
-std::string minutesSecondsCaption(double nonNegativeMinutes) {
+// The whole minutes and the truncated seconds of a non-negative number of minutes.
+struct MinutesSeconds {
+    double minutes;
+    double seconds;
+};
+MinutesSeconds minutesSecondsOf(double nonNegativeMinutes) {
     const double minutes = std::trunc(nonNegativeMinutes);
-    const double seconds = std::trunc(60 * (nonNegativeMinutes - minutes));
-    return blankSignedWhole(minutes) + "分" + blankSignedWhole(seconds) + "秒";
+    return {minutes, std::trunc(60 * (nonNegativeMinutes - minutes))};
 }
 
 }  // namespace
@@ -41,8 +45,13 @@ double equationOfTimeMinutes(double meanSunRightAscension, double sunRightAscens
 }
 
 std::string equationOfTimeCaption(double equationMinutes) {
-    if (equationMinutes >= 0) return minutesSecondsCaption(equationMinutes);
-    return "-" + minutesSecondsCaption(-equationMinutes);
+    const bool negative = equationMinutes < 0;
+    const MinutesSeconds shown = minutesSecondsOf(negative ? -equationMinutes : equationMinutes);
+    // Less than a second below zero shows as zero, without a minus sign, as the result
+    // fields show no "-0.00".
+    const bool showsZero = shown.minutes == 0 && shown.seconds == 0;
+    return (negative && !showsZero ? "-" : "") + blankSignedWhole(shown.minutes) + "分" +
+           blankSignedWhole(shown.seconds) + "秒";
 }
 
 void updateEquationOfTime(WorkingVariables& v) {

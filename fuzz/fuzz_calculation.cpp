@@ -142,7 +142,8 @@ void checkEquationOfTimeCaption(const Context& context, const std::string& capti
     FUZZ_CHECK_MSG(!fuzz::mentionsNonFinite(caption), detail());
     const std::string_view text = caption;
     std::size_t i = 0;
-    if (i < text.size() && text[i] == '-') ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
     FUZZ_CHECK_MSG(text.substr(i, 1) == " ", detail());
     ++i;
     const std::optional<long> minutes = readWhole(text, i);
@@ -152,6 +153,7 @@ void checkEquationOfTimeCaption(const Context& context, const std::string& capti
     const std::optional<long> seconds = readWhole(text, i);
     FUZZ_CHECK_MSG(seconds && *seconds <= 59, detail());
     FUZZ_CHECK_MSG(text.substr(i) == "\xE7\xA7\x92", detail());  // "秒"
+    FUZZ_CHECK_MSG(!(negative && *minutes == 0 && *seconds == 0), detail());  // no "- 0分 0秒"
 }
 
 // Checks the results of a pass and its phase: the record is finite, and every caption and

@@ -17,6 +17,9 @@ TEST(EquationOfTimeCaption, BlanksUnitsAndSign) {
     EXPECT_EQ(equationOfTimeCaption(-0.25), "- 0分 15秒");
     EXPECT_EQ(equationOfTimeCaption(-16.5), "- 16分 30秒");
     EXPECT_EQ(equationOfTimeCaption(14.25), " 14分 15秒");
+    // Under a second below zero shows as zero: no "- 0分 0秒".
+    EXPECT_EQ(equationOfTimeCaption(-0.001), " 0分 0秒");
+    EXPECT_EQ(equationOfTimeCaption(-1.0 / 60.0), "- 0分 1秒");
 }
 
 TEST(MeanSun, AtTheOriginOf1900) {

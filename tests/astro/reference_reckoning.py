@@ -331,6 +331,8 @@ def equation_of_time_caption(jd, sun_ra):
         sign = "-"
     minutes = trunc(e)
     seconds = trunc(60.0 * (e - minutes))
+    if minutes == 0 and seconds == 0:
+        sign = ""  # less than a second below zero shows as zero, without a minus sign
     return "%s %d分 %d秒" % (sign, int(minutes), int(seconds))
 
 
