@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
+#include "units.h"
 
 #include <libnova/libnova.h>
 
@@ -22,14 +23,13 @@
 
 namespace {
 
+using accuracy::DEG_TO_RAD;
 using accuracy::ErrorRow;
+using accuracy::JD_J2000;
+using accuracy::RAD_TO_DEG;
 
-constexpr double PI = 3.14159265358979323846;
-constexpr double DEG_TO_RAD = PI / 180.0;
-constexpr double RAD_TO_DEG = 180.0 / PI;
 constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double DAYS_PER_JULIAN_YEAR = 365.25;
-constexpr double JD_J2000 = 2451545.0;
 
 // The compared span: 1900-01-01 0h UT up to 2101-01-01 0h UT.
 constexpr double FIRST_JD = 2415020.5;

@@ -1,4 +1,5 @@
 #include "checks.h"
+#include "units.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,10 +13,6 @@
 namespace accuracy {
 
 namespace {
-
-constexpr double ARCSEC_PER_DEGREE = 3600.0;
-constexpr double SECONDS_PER_HOUR = 3600.0;
-constexpr double DEGREES_PER_HOUR = 15.0;
 
 // The Sun on 1992 October 13.0 TT: apparent place from the full VSOP87 (a published worked
 // example).

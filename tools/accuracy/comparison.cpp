@@ -1,4 +1,5 @@
 #include "comparison.h"
+#include "units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +8,6 @@ namespace accuracy {
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
-constexpr double DEG_TO_RAD = PI / 180.0;
-constexpr double RAD_TO_DEG = 180.0 / PI;
-constexpr double DEGREES_PER_HOUR = 15.0;
 constexpr double ARCMIN_PER_DEGREE = 60.0;
 
 // The value at fraction `p` (0 to 1) of the sorted values, by the nearest rank.

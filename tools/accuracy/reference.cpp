@@ -1,4 +1,5 @@
 #include "reference.h"
+#include "units.h"
 
 #include <cmath>
 
@@ -8,12 +9,6 @@ namespace accuracy {
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
-constexpr double DEG_TO_RAD = PI / 180.0;
-constexpr double RAD_TO_DEG = 180.0 / PI;
-constexpr double DEGREES_PER_HOUR = 15.0;
-// Julian day of the epoch J2000.0, the frame of libnova's VSOP87 and ELP positions.
-constexpr double JD_J2000 = 2451545.0;
 // The astronomical unit in kilometres (IAU 2012).
 constexpr double KM_PER_AU = 149597870.7;
 // libnova's truncation threshold for the ELP series: 0 keeps every term.
