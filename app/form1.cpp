@@ -100,14 +100,13 @@ Qt::Alignment alignmentOf(TextAlign align) {
     return (align == TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
 }
 
-
 // A control of the layout, on `parent`, at its place and size, in its font and alignment.
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Label: {
-            auto* label = new CaptionLabel(fromUtf8(spec.caption), parent);
-            label->setAlignment(alignmentOf(spec.align));
+            auto* label = new CaptionLabel(fromUtf8(entry.caption), parent);
+            label->setAlignment(alignmentOf(entry.align));
             label->setFocusPolicy(Qt::NoFocus);
             label->setAutoFillBackground(true);
             widget = label;
@@ -131,14 +130,14 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
             break;
         }
         case ControlKind::Button:
-            widget = new QPushButton(fromUtf8(spec.caption), parent);
+            widget = new QPushButton(fromUtf8(entry.caption), parent);
             break;
     }
-    widget->setObjectName(fromUtf8(spec.name));
-    widget->setGeometry(spec.left / TWIPS_PER_PIXEL, spec.top / TWIPS_PER_PIXEL,
-                        spec.width / TWIPS_PER_PIXEL, spec.height / TWIPS_PER_PIXEL);
+    widget->setObjectName(fromUtf8(entry.name));
+    widget->setGeometry(entry.left / TWIPS_PER_PIXEL, entry.top / TWIPS_PER_PIXEL,
+                        entry.width / TWIPS_PER_PIXEL, entry.height / TWIPS_PER_PIXEL);
     QFont font(fromUtf8(CONTROL_FONT_FAMILY));
-    font.setPointSizeF(spec.pointSize);
+    font.setPointSizeF(entry.pointSize);
     font.setWeight(QFont::Normal);
     widget->setFont(font);
     return widget;
@@ -212,8 +211,8 @@ Form1::~Form1() = default;
 
 void Form1::createControls() {
     std::map<QString, QWidget*> byName;
-    for (const ControlSpec& spec : CONTROL_SPECS) {
-        byName[fromUtf8(spec.name)] = createControl(spec, clientArea_);
+    for (const ControlSpec& entry : CONTROL_SPECS) {
+        byName[fromUtf8(entry.name)] = createControl(entry, clientArea_);
     }
     auto label = [&](const char* name) { return qobject_cast<QLabel*>(byName.at(name)); };
     auto box = [&](const QString& name) { return qobject_cast<QLineEdit*>(byName.at(name)); };
@@ -255,8 +254,8 @@ void Form1::createControls() {
 
     // Tab order: the controls that take the focus, by their tab index.
     std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& spec : CONTROL_SPECS) {
-        if (spec.kind != ControlKind::Label) focusable.push_back(&spec);
+    for (const ControlSpec& entry : CONTROL_SPECS) {
+        if (entry.kind != ControlKind::Label) focusable.push_back(&entry);
     }
     std::sort(focusable.begin(), focusable.end(),
               [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });

@@ -27,13 +27,13 @@ QRect twipsToPixels(int left, int top, int width, int height) {
 
 TEST_F(Layout, EveryControlStandsWhereTheTableSays) {
     open();
-    for (const app::ControlSpec& spec : app::CONTROL_SPECS) {
-        QWidget* w = control(form(), spec.name);
-        ASSERT_NE(w, nullptr) << spec.name;
-        EXPECT_EQ(w->geometry(), twipsToPixels(spec.left, spec.top, spec.width, spec.height))
-            << spec.name;
-        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), spec.pointSize) << spec.name;
-        EXPECT_EQ(w->font().weight(), QFont::Normal) << spec.name;
+    for (const app::ControlSpec& entry : app::CONTROL_SPECS) {
+        QWidget* w = control(form(), entry.name);
+        ASSERT_NE(w, nullptr) << entry.name;
+        EXPECT_EQ(w->geometry(), twipsToPixels(entry.left, entry.top, entry.width, entry.height))
+            << entry.name;
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), entry.pointSize) << entry.name;
+        EXPECT_EQ(w->font().weight(), QFont::Normal) << entry.name;
     }
     // Spot checks typed from the layout, against transcription slips in the table itself.
     EXPECT_EQ(form().Label15[1]->geometry(), twipsToPixels(5280, 5400, 1695, 495));
@@ -111,8 +111,8 @@ TEST_F(Layout, TheWindowShowsEveryControlAndTheDisc) {
     EXPECT_GE(client.height() * 15, 10335);
     EXPECT_GE(client.width() * 15, 10500);
     EXPECT_GE(client.height() * 15, 9000);
-    for (const app::ControlSpec& spec : app::CONTROL_SPECS) {
-        EXPECT_TRUE(client.contains(control(form(), spec.name)->geometry())) << spec.name;
+    for (const app::ControlSpec& entry : app::CONTROL_SPECS) {
+        EXPECT_TRUE(client.contains(control(form(), entry.name)->geometry())) << entry.name;
     }
 }
 
@@ -137,16 +137,16 @@ TEST_F(Layout, ControlsUseAJapaneseGothicWithEveryGlyph) {
     open();
     const std::set<QString> acceptable = {QString::fromUtf8(app::CONTROL_FONT_FAMILY.data()),
                                           QString::fromUtf8(app::CONTROL_FONT_STAND_IN.data())};
-    for (const app::ControlSpec& spec : app::CONTROL_SPECS) {
-        QWidget* w = control(form(), spec.name);
+    for (const app::ControlSpec& entry : app::CONTROL_SPECS) {
+        QWidget* w = control(form(), entry.name);
         const QString family = QFontInfo(w->font()).family();
-        EXPECT_TRUE(acceptable.count(family)) << spec.name << ": " << family.toStdString();
+        EXPECT_TRUE(acceptable.count(family)) << entry.name << ": " << family.toStdString();
     }
     QStringList texts = {"0123456789.-()+ ：分秒", "月の位相", "輝面率 ： ", "天頂方向角 ： "};
     for (const app::City& city : app::cityTable())
         texts << QString::fromUtf8(city.name.data(), city.name.size());
-    for (const app::ControlSpec& spec : app::CONTROL_SPECS)
-        texts << QString::fromUtf8(spec.caption.data(), spec.caption.size());
+    for (const app::ControlSpec& entry : app::CONTROL_SPECS)
+        texts << QString::fromUtf8(entry.caption.data(), entry.caption.size());
     const QFontMetrics metrics(form().Label18->font());
     for (const QString& text : texts) {
         for (const uint ch : text.toUcs4()) {
@@ -182,11 +182,11 @@ TEST_F(Layout, NoCaptionIsClipped) {
         }
     }
     std::vector<std::pair<QLabel*, QString>> widest = {
-        {form().Label10, longestPlace},  {form().Label11[0], "-23.44"},
-        {form().Label12[1], "-28.72"},   {form().Label15[0], "-89.99"},
-        {form().Label16[1], "359.99"},   {form().Label32, "- 16分 33秒"},
-        {form().Label22, "月の位相"},    {form().Label21, "輝面率 ： "},
-        {form().Label30, "0.000(+)"},    {form().Label23, "天頂方向角 ： "},
+        {form().Label10, longestPlace}, {form().Label11[0], "-23.44"},
+        {form().Label12[1], "-28.72"},  {form().Label15[0], "-89.99"},
+        {form().Label16[1], "359.99"},  {form().Label32, "- 16分 33秒"},
+        {form().Label22, "月の位相"},   {form().Label21, "輝面率 ： "},
+        {form().Label30, "0.000(+)"},   {form().Label23, "天頂方向角 ： "},
         {form().Label24, "359.9"},
     };
     for (QLabel* label : form().labels()) {

@@ -165,11 +165,12 @@ void expectAllFinite(const EnteredValues& entered) {
     const astro::WorkingVariables first = v;
     astro::calculateHourLater(v);
     astro::computeMoonPhase(v);
-    for (const astro::WorkingVariables* r : {&first, static_cast<const astro::WorkingVariables*>(&v)}) {
-        for (double x : {r->sunRightAscension, r->sunDeclination, r->moonRightAscension,
-                         r->moonDeclination, r->sunAltitude, r->sunAzimuth, r->moonAltitude,
-                         r->moonAzimuth, r->siderealTime, r->illuminatedFraction,
-                         r->limbZenithAngle}) {
+    for (const astro::WorkingVariables* r :
+         {&first, static_cast<const astro::WorkingVariables*>(&v)}) {
+        for (double x :
+             {r->sunRightAscension, r->sunDeclination, r->moonRightAscension, r->moonDeclination,
+              r->sunAltitude, r->sunAzimuth, r->moonAltitude, r->moonAzimuth, r->siderealTime,
+              r->illuminatedFraction, r->limbZenithAngle}) {
             ASSERT_TRUE(std::isfinite(x)) << entered[0] << " " << entered[2] << " " << entered[6];
         }
         ASSERT_GE(r->limbZenithAngle, 0.0);

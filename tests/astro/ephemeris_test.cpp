@@ -107,7 +107,7 @@ TEST(MoonSeries, RangesHoldForAnyTime) {
 }
 
 class Conversion : public ::testing::Test {
-protected:
+  protected:
     astro::WorkingVariables v;
     void SetUp() override {
         v.julianCenturies = 0;

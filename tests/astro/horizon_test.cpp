@@ -28,8 +28,8 @@ TEST(SiderealTime, StaysInsideTheDayForNegativeHoursAndTimes) {
 TEST(SiderealTime, SiderealDayOutrunsTheSolarDay) {
     // One solar day later the sidereal clock stands about 3 min 56.6 s further on.
     const double dayInCenturies = 1.0 / 36525.0;
-    const double gain =
-        astro::greenwichMeanSiderealTime(dayInCenturies, 0) - astro::greenwichMeanSiderealTime(0, 0);
+    const double gain = astro::greenwichMeanSiderealTime(dayInCenturies, 0) -
+                        astro::greenwichMeanSiderealTime(0, 0);
     EXPECT_NEAR(gain * 3600, 236.555, 0.01);
 }
 
@@ -45,7 +45,7 @@ TEST(SiderealTime, ApparentAddsTheEquationOfTheEquinoxes) {
 }
 
 class Horizon : public ::testing::Test {
-protected:
+  protected:
     astro::WorkingVariables v;
     // A body at hour angle `hourAngle_deg` (positive west) and declination `dec`.
     void convert(double latitude, double hourAngle_deg, double dec) {

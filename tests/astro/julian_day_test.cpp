@@ -10,7 +10,8 @@ namespace {
 using astro::ymdYD;
 
 double jd(int year, int month, double day) {
-    const auto result = ymdYD(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month), day);
+    const auto result =
+        ymdYD(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month), day);
     EXPECT_TRUE(result.has_value()) << year << "-" << month << "-" << day;
     return result.value_or(0.0);
 }
@@ -56,7 +57,7 @@ TEST(JulianDay, CalendarReformOf1582) {
 }
 
 TEST(JulianDay, YearsAroundZeroFollowTheFloorOf365Point25Y) {
-    EXPECT_EQ(jd(1, 1, 1.0) - jd(0, 1, 1.0), 366.0);   // year 0 is a leap year
+    EXPECT_EQ(jd(1, 1, 1.0) - jd(0, 1, 1.0), 366.0);  // year 0 is a leap year
     EXPECT_EQ(jd(0, 1, 1.0) - jd(-1, 1, 1.0), 365.0);
     EXPECT_EQ(jd(-3, 1, 1.0) - jd(-4, 1, 1.0), 366.0);  // -4 is a leap year too
 }

@@ -61,8 +61,10 @@ TEST(LimbAngle, TheLimbFacingTheSunIsLit) {
     // The Sun at a larger right ascension (east of the Moon) lights the eastern limb,
     // position angle near 90; at a smaller one (west) the western limb, near 270.
     // chi comes in (-90, 270); the angle from a zero parallactic angle puts it in a turn.
-    const double east = astro::limbAngleFromZenith(astro::brightLimbPositionAngle(10, 0.5, 6, 0.2), 0);
-    const double west = astro::limbAngleFromZenith(astro::brightLimbPositionAngle(2, 0.5, 6, 0.2), 0);
+    const double east =
+        astro::limbAngleFromZenith(astro::brightLimbPositionAngle(10, 0.5, 6, 0.2), 0);
+    const double west =
+        astro::limbAngleFromZenith(astro::brightLimbPositionAngle(2, 0.5, 6, 0.2), 0);
     EXPECT_NEAR(east, 90, 1);
     EXPECT_NEAR(west, 270, 1);
 }
