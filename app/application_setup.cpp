@@ -36,8 +36,9 @@ void prepareApplication() {
     // One style on every platform, whose look the colours of the schemes were checked in.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sunmoonpos.SunMoonPos"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.sunmoonpos.SunMoonPos"),
-                                                 QIcon(QStringLiteral(":/icons/moon.png"))));
+    // The icon built into the program: the same as the installed one, without a search of
+    // the icon themes at every start.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/moon.png")));
     registerControlFontSubstitutes();
 }
 

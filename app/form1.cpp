@@ -190,6 +190,11 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setFocusPolicy(Qt::NoFocus);  // the tab order runs through the controls only
+    // Its scroll bars keep the toolkit's colours rather than following the scheme (see the
+    // place list in Form_Load for why).
+    QPalette ownPalette = scrollArea_->palette();
+    ownPalette.setColor(QPalette::Window, ownPalette.color(QPalette::Window));
+    scrollArea_->setPalette(ownPalette);
     clientArea_ = new DrawingSurface(scrollArea_);
     clientArea_->setMinimumSize(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL,
                                 CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
@@ -356,6 +361,10 @@ void Form1::Form_Load() {
                                          txtYMD[5], txtIDO, txtKEIDO, lstCITY}) {
         setRoleColour(input, QPalette::Base, INPUT_BACKGROUND);
     }
+    // The list's scroll bar keeps one palette too. Were it to follow every change of scheme,
+    // the style would cache its pixmaps anew under each new palette, and the toolkit keeps
+    // a record of every such key: memory would grow with every change of day and night.
+    setRoleColour(lstCITY, QPalette::Window, INPUT_BACKGROUND);
     applyColourScheme();
 
     const StartFileFields saved = readStartFileAt(QDir::current().filePath(START_FILE_NAME));
