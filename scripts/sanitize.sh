@@ -23,14 +23,4 @@ export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1:detect
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export QT_QPA_PLATFORM=offscreen
 
-# The soak's memory verdict means nothing under ASan: mallinfo2 reads 0 there, and VmRSS grows
-# by itself as ASan's quarantine fills with up to 256 MiB of freed blocks (+101 MiB, "GREW",
-# on this machine); LeakSanitizer looks for leaks instead. So the suite runs without
-# WindowSoakShort, and the same soak runs next with its memory comparison left out (a warm-up
-# as long as the run), every sanitizer report still failing it.
-soak_test='^WindowSoakShort$'
-soak="$build/tests/soak/window_soak"
-ctest --test-dir "$build" --output-on-failure -j 2 -E "$soak_test"
-if [[ -x "$soak" ]]; then
-    "$soak" --presses 3000 --seconds 60 --warmup 3000
-fi
+ctest --test-dir "$build" --output-on-failure -j 2

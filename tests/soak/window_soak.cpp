@@ -16,6 +16,11 @@
 // only limits its length, it never makes the run fail. A crash prints the number of the
 // press it happened in; --show-press with the same seed then tells its inputs.
 #include <malloc.h>
+#include <signal.h>
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer runtime's count of the bytes in use (GCC installs no header declaring it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
 #include <unistd.h>
 
 #include <QApplication>
@@ -29,6 +34,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -37,6 +43,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -54,18 +61,25 @@ constexpr int BOX_COUNT = 8;  // year, month, day, hour, minute, second, latitud
 constexpr int LATITUDE_BOX = 6;
 constexpr int LONGITUDE_BOX = 7;
 constexpr int NO_PLACE_CHOICE = -2;
-constexpr double HEAP_GROWTH_LIMIT_BYTES = 5.0 * 1024 * 1024;
-constexpr double RSS_GROWTH_LIMIT_FRACTION = 0.10;
+// A memory figure has grown when it rose by more than the larger of these two.
+constexpr double GROWTH_LIMIT_BYTES = 5.0 * 1024 * 1024;
+constexpr double GROWTH_LIMIT_FRACTION = 0.10;
 constexpr int MEMORY_SAMPLE_INTERVAL = 10000;
-constexpr int FAULTS_PRINTED = 20;
+constexpr long FAULTS_TOLD_OF_EACH_KIND = 3;
 constexpr const char* BOX_NAMES[BOX_COUNT] = {"年", "月", "日", "時", "分", "秒", "緯度", "経度"};
 
 // The press the process is in, for a crash report; written before each press.
 volatile std::sig_atomic_t currentPress = -1;
 
-// Writes the press a fatal signal struck in, with async-signal-safe calls only, and lets
-// the signal end the process as it would have.
-void reportCrash(int signalNumber) {
+// The fatal signals a crash report is written for, and the handlers they had before (the
+// sanitizers' among them), which still get them after the report.
+constexpr int FATAL_SIGNALS[] = {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL};
+struct sigaction previousActions[NSIG];
+
+// Writes the press a fatal signal struck in, with async-signal-safe calls only, then hands
+// the signal to the handler it had before: a fault the processor raised strikes again on
+// return and goes there; a signal sent (an abort) is sent again.
+void reportCrash(int signalNumber, siginfo_t* info, void* /*context*/) {
     char text[96] = "window_soak: fatal signal during random press ";
     std::size_t length = std::strlen(text);
     long press = currentPress;
@@ -82,8 +96,19 @@ void reportCrash(int signalNumber) {
     while (count > 0) text[length++] = digits[--count];
     text[length++] = '\n';
     [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text, length);
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+    sigaction(signalNumber, &previousActions[signalNumber], nullptr);
+    if (info == nullptr || info->si_code <= 0) raise(signalNumber);
+}
+
+// Has reportCrash run first on every fatal signal.
+void installCrashReport() {
+    struct sigaction action {};
+    action.sa_sigaction = reportCrash;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    for (const int signalNumber : FATAL_SIGNALS) {
+        sigaction(signalNumber, &action, &previousActions[signalNumber]);
+    }
 }
 
 struct Options {
@@ -104,12 +129,16 @@ std::string optionText(int argc, char* argv[], const char* flag, const char* var
     return value != nullptr && *value != '\0' ? std::string(value) : fallback;
 }
 
+// The options of the run, from the command line and the environment.
 Options readOptions(int argc, char* argv[]) {
     Options o;
-    o.presses = std::stol(optionText(argc, argv, "--presses", "SOAK_PRESSES", std::to_string(o.presses)));
-    o.seconds = std::stod(optionText(argc, argv, "--seconds", "SOAK_SECONDS", std::to_string(o.seconds)));
+    o.presses =
+        std::stol(optionText(argc, argv, "--presses", "SOAK_PRESSES", std::to_string(o.presses)));
+    o.seconds =
+        std::stod(optionText(argc, argv, "--seconds", "SOAK_SECONDS", std::to_string(o.seconds)));
     o.seed = std::stoul(optionText(argc, argv, "--seed", "SOAK_SEED", std::to_string(o.seed)));
-    o.warmup = std::stol(optionText(argc, argv, "--warmup", "SOAK_WARMUP", std::to_string(o.warmup)));
+    o.warmup =
+        std::stol(optionText(argc, argv, "--warmup", "SOAK_WARMUP", std::to_string(o.warmup)));
     o.showPress = std::stol(optionText(argc, argv, "--show-press", "SOAK_SHOW_PRESS", "-1"));
     return o;
 }
@@ -126,9 +155,10 @@ struct PressInput {
 // The random inputs of the presses, one after another; a seed gives the same sequence
 // whatever the window does with them.
 class InputMaker {
-public:
+  public:
     explicit InputMaker(unsigned long seed) : random_(seed) {}
 
+    // The inputs of the next press: ordinary four times in ten, else with hostile texts.
     PressInput next() {
         PressInput input = valid();
         const int draw = uniform(0, 99);
@@ -151,11 +181,16 @@ public:
         return input;
     }
 
-private:
-    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  private:
+    // A whole number from `low` to `high`, both included.
+    int uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+    // A number from `low` to below `high`.
     double uniformReal(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random_);
     }
+    // True `percent` times in a hundred.
     bool chance(int percent) { return uniform(0, 99) < percent; }
 
     // An ordinary date and time 1800 to 2200 at a place of the list or a typed one.
@@ -171,7 +206,8 @@ private:
             input.placeRow = row;
         } else {
             input.boxes[LATITUDE_BOX] = QString::number(uniformReal(-90, 90), 'f', uniform(0, 4));
-            input.boxes[LONGITUDE_BOX] = QString::number(uniformReal(-180, 180), 'f', uniform(0, 4));
+            input.boxes[LONGITUDE_BOX] =
+                QString::number(uniformReal(-180, 180), 'f', uniform(0, 4));
         }
         return input;
     }
@@ -180,7 +216,8 @@ private:
     QString drawn(const QString& alphabet, int count) {
         QString text;
         text.reserve(count);
-        for (int i = 0; i < count; ++i) text += alphabet[uniform(0, static_cast<int>(alphabet.size()) - 1)];
+        for (int i = 0; i < count; ++i)
+            text += alphabet[uniform(0, static_cast<int>(alphabet.size()) - 1)];
         return text;
     }
 
@@ -196,28 +233,29 @@ private:
 
     // A text a box can be given that no ordinary user types.
     QString hostileText(int box) {
+        // clang-format off
         static const QStringList fixed = {
-            "",         " ",        "   ",       "\t",       "\n",       "　",
-            "1E308",    "-1E308",   "1E999",     "-1E999",   "1e-400",   "1E-999",
-            "-1",       "-5",       "-0",        "-32768",   "32767",    "40000",
-            "-32769",   "0",        "13",        "32756",    "1e300",    "1E300",
-            "-1e300",   "abc",      "x",         "E5",       "D5",       "&H",
-            "&h1F",     "&HFFFF",   "&H7FFF",    "&H8000",   "&H7FFFFFFFFFFFFFFF",
-            "&HFFFFFFFFFFFFFFFFFFFF", "&O",      "&O777",    "&O7777777777777777777777777",
-            "&HG",      "&",        "２０２４",  "１２",     "３１",     "－１２",
-            "１．５Ｅ２", "＆Ｈ１Ｆ", "1D2",      "1.5D-3",   "-1D400",   "1D308",
-            "2D-5",     "1d2",      "1 2",       " 1 ",      "1日",      "NaN",
-            "nan",      "inf",      "-inf",      "Infinity", "+5",       "--5",
-            "+-5",      ".",        "-.",        ".5",       "5.",       "1.2.3",
-            "1e",       "1e+",      "1E-",       "0x10",     "٣",        "½",
-            "5\n6",     "1,5",      "1_000",     "١٢",       "ⅩⅡ",       "🌙",
+            "", " ", "   ", "\t", "\n", "　",
+            "1E308", "-1E308", "1E999", "-1E999", "1e-400", "1E-999",
+            "-1", "-5", "-0", "-32768", "32767", "40000", "-32769", "0", "13", "32756",
+            "1e300", "1E300", "-1e300",
+            "abc", "x", "E5", "D5", "NaN", "nan", "inf", "-inf", "Infinity",
+            "&H", "&h1F", "&HFFFF", "&H7FFF", "&H8000", "&H7FFFFFFFFFFFFFFF",
+            "&HFFFFFFFFFFFFFFFFFFFF", "&O", "&O777", "&O7777777777777777777777777", "&HG", "&",
+            "２０２４", "１２", "３１", "－１２", "１．５Ｅ２", "＆Ｈ１Ｆ",
+            "1D2", "1.5D-3", "-1D400", "1D308", "2D-5", "1d2",
+            "1 2", " 1 ", "1日", "+5", "--5", "+-5", ".", "-.", ".5", "5.", "1.2.3",
+            "1e", "1e+", "1E-", "0x10", "٣", "½", "5\n6", "1,5", "1_000", "١٢", "ⅩⅡ", "🌙",
             QString(QChar(0)) + "5", "5" + QString(QChar(0xD800)), QString(QChar(0xDFFF)),
             QString(400, QLatin1Char('9')), "0." + QString(400, QLatin1Char('0')) + "1",
             "4.9406564584124654E-324", "2.2250738585072014E-308", "1.7976931348623157E308",
             "1.7976931348623159E308", "99999999999999999999", "-99999999999999999999",
         };
-        static const QString numberish = QStringLiteral("0123456789.EeDd+-&HhOo \t　０１２３４５６７８９．－＋Ｅ日時分");
-        static const QString anything = QStringLiteral("0123456789.EeDd+-&HhOoxyzABC \t　,_/*()[]｛｝０９．－月の位相🌙");
+        // clang-format on
+        static const QString numberish =
+            QStringLiteral("0123456789.EeDd+-&HhOo \t　０１２３４５６７８９．－＋Ｅ日時分");
+        static const QString anything =
+            QStringLiteral("0123456789.EeDd+-&HhOoxyzABC \t　,_/*()[]｛｝０９．－月の位相🌙");
         static const std::vector<std::vector<double>> perBox = {
             {-32768, 32767, 40000, -40000, 0, -1, 32768, -32769, 1e6},
             {0, 13, 32756, -32768, 32767, 32768, -1, 2.5, 3.5},
@@ -235,7 +273,9 @@ private:
                 return fixed[uniform(0, static_cast<int>(fixed.size()) - 1)];
             case 3: {
                 const std::vector<double>& values = perBox[static_cast<std::size_t>(box)];
-                return QString::number(values[static_cast<std::size_t>(uniform(0, static_cast<int>(values.size()) - 1))], 'g', 17);
+                return QString::number(values[static_cast<std::size_t>(
+                                           uniform(0, static_cast<int>(values.size()) - 1))],
+                                       'g', 17);
             }
             case 4:
                 return wildNumber();
@@ -244,15 +284,16 @@ private:
                 const int lengths[] = {1, 4, 8, 15, 16, 17, 20, 300, 10000};
                 const bool hex = chance(70);
                 return (hex ? QStringLiteral("&H") : QStringLiteral("&O")) +
-                       drawn(hex ? QStringLiteral("0123456789ABCDEFabcdef") : QStringLiteral("01234567"),
+                       drawn(hex ? QStringLiteral("0123456789ABCDEFabcdef")
+                                 : QStringLiteral("01234567"),
                              lengths[uniform(0, 8)]);
             }
             case 6: {
                 // 10,000 characters: digits, letters, blanks, full-width digits or a mixture;
                 // now and then more than a box keeps.
-                const QString alphabets[] = {
-                    QStringLiteral("0123456789"), QStringLiteral("abcdefXYZ"), QStringLiteral(" \t"),
-                    QStringLiteral("０１２３４５６７８９"), anything};
+                const QString alphabets[] = {QStringLiteral("0123456789"),
+                                             QStringLiteral("abcdefXYZ"), QStringLiteral(" \t"),
+                                             QStringLiteral("０１２３４５６７８９"), anything};
                 const int length = chance(10) ? 40000 : 10000;
                 return drawn(alphabets[uniform(0, 4)], length);
             }
@@ -264,9 +305,12 @@ private:
                 // An ordinary number in full-width forms, as an input method types it.
                 QString text = QString::number(uniformReal(-200, 200), 'f', uniform(0, 3));
                 for (QChar& ch : text) {
-                    if (ch.isDigit()) ch = QChar(ch.unicode() - u'0' + 0xFF10);
-                    else if (ch == QLatin1Char('.')) ch = QChar(0xFF0E);
-                    else if (ch == QLatin1Char('-')) ch = QChar(0xFF0D);
+                    if (ch.isDigit())
+                        ch = QChar(ch.unicode() - u'0' + 0xFF10);
+                    else if (ch == QLatin1Char('.'))
+                        ch = QChar(0xFF0E);
+                    else if (ch == QLatin1Char('-'))
+                        ch = QChar(0xFF0D);
                 }
                 return text;
             }
@@ -294,16 +338,21 @@ QLineEdit* boxOf(app::Form1& form, int index) {
 std::string shown(const QString& text) {
     std::string out = "\"";
     out += text.left(40).toStdString();
-    if (text.size() > 40) out += "...\" (" + std::to_string(text.size()) + " characters)";
-    else out += "\"";
+    if (text.size() > 40)
+        out += "...\" (" + std::to_string(text.size()) + " characters)";
+    else
+        out += "\"";
     return out;
 }
 
+// Prints the inputs of a random press, as --show-press and a fault report tell them.
 void printInput(const PressInput& input, long press) {
-    std::printf("random press %ld (%s): place row %s\n", press, input.hostile ? "hostile" : "valid",
-                input.placeRow == NO_PLACE_CHOICE ? "not chosen" : std::to_string(input.placeRow).c_str());
+    std::printf(
+        "random press %ld (%s): place row %s\n", press, input.hostile ? "hostile" : "valid",
+        input.placeRow == NO_PLACE_CHOICE ? "not chosen" : std::to_string(input.placeRow).c_str());
     for (int i = 0; i < BOX_COUNT; ++i) {
-        std::printf("  %s: %s\n", BOX_NAMES[i], input.boxes[i] ? shown(*input.boxes[i]).c_str() : "(left as it was)");
+        std::printf("  %s: %s\n", BOX_NAMES[i],
+                    input.boxes[i] ? shown(*input.boxes[i]).c_str() : "(left as it was)");
     }
 }
 
@@ -318,9 +367,16 @@ void apply(app::Form1& form, const PressInput& input) {
     }
 }
 
+// One fault found after a press: what kind of fault, and what was seen.
+struct Fault {
+    const char* kind;
+    std::string detail;
+};
+
 // Checks the captions of the window after one press of "計算" and tells every fault found.
 class CaptionChecker {
-public:
+  public:
+    // The caption patterns, with the decimal separator of the locale in force.
     CaptionChecker() {
         const QString separator = QRegularExpression::escape(QLocale().decimalPoint());
         coordinate_.setPattern("^-?[0-9]+" + separator + "[0-9]{2}$");
@@ -330,33 +386,38 @@ public:
     }
 
     // Faults of the window's captions and drawing; `refused` when a message was shown.
-    std::vector<std::string> check(const app::Form1& f, bool refused, bool hostile) const {
-        std::vector<std::string> faults;
-        auto fault = [&](const std::string& what) { faults.push_back(what); };
-        const std::array<QLabel*, 8> coordinates = {f.Label11[0], f.Label12[0], f.Label15[0], f.Label16[0],
-                                                    f.Label11[1], f.Label12[1], f.Label15[1], f.Label16[1]};
+    std::vector<Fault> check(const app::Form1& f, bool refused, bool hostile) const {
+        std::vector<Fault> faults;
+        auto fault = [&](const char* kind, const std::string& detail) {
+            faults.push_back({kind, detail});
+        };
+        const std::array<QLabel*, 8> coordinates = {f.Label11[0], f.Label12[0], f.Label15[0],
+                                                    f.Label16[0], f.Label11[1], f.Label12[1],
+                                                    f.Label15[1], f.Label16[1]};
         const char* names[8] = {"Label11(0)", "Label12(0)", "Label15(0)", "Label16(0)",
                                 "Label11(1)", "Label12(1)", "Label15(1)", "Label16(1)"};
         // Right ascension in hours, declination and altitude and azimuth in degrees; a
         // rounded figure may reach the end of its range.
         const double lows[4] = {0, -90, -90, 0};
         const double highs[4] = {24, 90, 90, 360};
-        if (!hostile && refused) fault("an ordinary date and place was refused");
+        if (!hostile && refused) fault("ordinary input refused", "");
         for (int i = 0; i < 8; ++i) {
             const QString text = coordinates[i]->text();
             if (text.isEmpty()) {
-                if (!refused) fault(std::string(names[i]) + " empty without a refusal");
+                if (!refused) fault("coordinate empty without a refusal", names[i]);
                 continue;
             }
-            if (refused) fault(std::string(names[i]) + " shows \"" + text.toStdString() + "\" after a refusal");
+            if (refused)
+                fault("coordinate shown after a refusal", names[i] + (" " + text.toStdString()));
             if (!coordinate_.match(text).hasMatch()) {
-                fault(std::string(names[i]) + " malformed: \"" + text.toStdString() + "\"");
+                fault("coordinate malformed", names[i] + (" " + text.toStdString()));
                 continue;
             }
-            if (text.startsWith('-') && isZero(text)) fault(std::string(names[i]) + " negative zero: \"" + text.toStdString() + "\"");
+            if (text.startsWith('-') && isZero(text))
+                fault("coordinate negative zero", names[i] + (" " + text.toStdString()));
             const double value = valueOf(text);
             if (value < lows[i % 4] || value > highs[i % 4]) {
-                fault(std::string(names[i]) + " out of range: \"" + text.toStdString() + "\"");
+                fault("coordinate out of range", names[i] + (" " + text.toStdString()));
             }
         }
         checkEquationOfTime(f.Label32->text(), refused, fault);
@@ -364,32 +425,37 @@ public:
         const double moonAltitude = f.workingVariables().moonAltitude;
         const bool phaseExpected = !refused && !(moonAltitude < 0);
         if (phaseShown != phaseExpected) {
-            fault(std::string("phase block ") + (phaseShown ? "shown" : "empty") + " with the Moon's altitude " +
-                  std::to_string(moonAltitude) + (refused ? " after a refusal" : ""));
+            fault(
+                phaseShown ? "phase block shown when it should not be"
+                           : "phase block empty when it should be shown",
+                "Moon's altitude " + std::to_string(moonAltitude) + (refused ? ", a refusal" : ""));
         }
         const std::vector<app::PhaseLine>& lines = f.clientArea()->lines();
-        if (!phaseShown && !lines.empty()) fault(std::to_string(lines.size()) + " lines drawn with no phase block");
+        if (!phaseShown && !lines.empty())
+            fault("lines drawn with no phase block", std::to_string(lines.size()) + " lines");
         for (const app::PhaseLine& line : lines) {
             if (!onDisc(line.x1, line.y1) || !onDisc(line.x2, line.y2)) {
-                fault("a line off the disc or not finite: " + std::to_string(line.x1) + "," + std::to_string(line.y1) +
-                      " - " + std::to_string(line.x2) + "," + std::to_string(line.y2));
+                fault("a line off the disc or not finite",
+                      std::to_string(line.x1) + "," + std::to_string(line.y1) + " - " +
+                          std::to_string(line.x2) + "," + std::to_string(line.y2));
                 break;
             }
         }
         return faults;
     }
 
-private:
-    template <typename Fault>
-    void checkEquationOfTime(const QString& text, bool refused, Fault& fault) const {
+  private:
+    // Checks the caption of the equation of time: "- 3分 17秒", minutes 0 to 719.
+    template <typename Report>
+    void checkEquationOfTime(const QString& text, bool refused, Report& fault) const {
         if (text.isEmpty()) {
-            if (!refused) fault("Label32 empty without a refusal");
+            if (!refused) fault("equation of time empty without a refusal", "");
             return;
         }
-        if (refused) fault("Label32 shows \"" + text.toStdString() + "\" after a refusal");
+        if (refused) fault("equation of time shown after a refusal", text.toStdString());
         const QRegularExpressionMatch match = equationOfTime_.match(text);
         if (!match.hasMatch()) {
-            fault("Label32 malformed: \"" + text.toStdString() + "\"");
+            fault("equation of time malformed", text.toStdString());
             return;
         }
         bool minutesRead = false;
@@ -397,15 +463,16 @@ private:
         const int minutes = match.captured(1).toInt(&minutesRead);
         const int seconds = match.captured(2).toInt(&secondsRead);
         if (!minutesRead || !secondsRead || minutes > 719 || seconds > 59) {
-            fault("Label32 out of range: \"" + text.toStdString() + "\"");
+            fault("equation of time out of range", text.toStdString());
         }
     }
 
     // Checks the phase block; returns whether it is shown (any of its captions not empty).
-    template <typename Fault>
-    bool checkPhaseBlock(const app::Form1& f, Fault& fault) const {
-        const std::array<QString, 5> texts = {f.Label22->text(), f.Label21->text(), f.Label30->text(),
-                                              f.Label23->text(), f.Label24->text()};
+    template <typename Report>
+    bool checkPhaseBlock(const app::Form1& f, Report& fault) const {
+        const std::array<QString, 5> texts = {f.Label22->text(), f.Label21->text(),
+                                              f.Label30->text(), f.Label23->text(),
+                                              f.Label24->text()};
         bool anyShown = false;
         bool allEmpty = true;
         for (const QString& text : texts) {
@@ -413,25 +480,33 @@ private:
             allEmpty = allEmpty && text.isEmpty();
         }
         if (allEmpty) return false;
-        const std::string block = "phase block \"" + texts[0].toStdString() + "|" + texts[1].toStdString() + "|" +
-                                  texts[2].toStdString() + "|" + texts[3].toStdString() + "|" +
-                                  texts[4].toStdString() + "\"";
+        const std::string block = "phase block \"" + texts[0].toStdString() + "|" +
+                                  texts[1].toStdString() + "|" + texts[2].toStdString() + "|" +
+                                  texts[3].toStdString() + "|" + texts[4].toStdString() + "\"";
         if (texts[0] != QStringLiteral("月の位相") || texts[1] != QStringLiteral("輝面率 ： ") ||
             texts[3] != QStringLiteral("天頂方向角 ： ")) {
-            fault(block + ": wrong headings");
+            fault("phase block headings wrong", block);
         }
         const QRegularExpressionMatch fraction = fraction_.match(texts[2]);
         if (!fraction.hasMatch()) {
-            fault(block + ": malformed fraction");
+            fault("illuminated fraction malformed", block);
         } else {
             const double k = valueOf(fraction.captured(1));
-            if (k < 0 || k > 1) fault(block + ": fraction out of range");
+            if (k < 0 || k > 1) fault("illuminated fraction out of range", block);
         }
         if (!angle_.match(texts[4]).hasMatch()) {
-            fault(block + ": malformed angle");
+            fault("limb angle malformed", block);
         } else {
+            // An angle a hair below 360 shows as 360.0, as a right ascension a hair below
+            // 24 h shows as 24.00: the format rounds and does not reduce. The angle itself
+            // must lie in [0, 360).
             const double angle = valueOf(texts[4]);
-            if (angle < 0 || angle >= 360) fault(block + ": angle outside [0, 360)");
+            const double limb = f.workingVariables().limbZenithAngle;
+            if (angle < 0 || angle > 360 || !(limb >= 0 && limb < 360)) {
+                char value[64];
+                std::snprintf(value, sizeof value, "%.17g", limb);
+                fault("limb angle outside [0, 360)", block + " from " + value);
+            }
         }
         return anyShown;
     }
@@ -442,6 +517,7 @@ private:
         return text.toDouble();
     }
 
+    // Whether a caption's digits are all 0.
     static bool isZero(const QString& text) {
         for (const QChar ch : text) {
             if (ch.isDigit() && ch != QLatin1Char('0')) return false;
@@ -469,18 +545,38 @@ struct Memory {
     double rssBytes;   // resident, after handing free heap back to the system
 };
 
-Memory memoryNow() {
+// Under AddressSanitizer malloc's figures read 0 and the resident memory grows by itself as
+// freed blocks wait in quarantine: the heap in use then comes from the sanitizer's allocator,
+// and only it is compared.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool RESIDENT_MEMORY_MEANINGFUL = false;
+double heapInUseBytes() {
+    return static_cast<double>(__sanitizer_get_current_allocated_bytes());
+}
+#else
+constexpr bool RESIDENT_MEMORY_MEANINGFUL = true;
+double heapInUseBytes() {
     const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+#endif
+
+// The heap in use and the resident memory, the latter after free heap is handed back.
+Memory memoryNow() {
+    const double heap = heapInUseBytes();
     malloc_trim(0);
     double rssKb = 0;
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
         if (line.rfind("VmRSS:", 0) == 0) rssKb = std::stod(line.substr(6));
     }
-    return {static_cast<double>(info.uordblks + info.hblkhd), rssKb * 1024};
+    return {heap, rssKb * 1024};
 }
 
-double mebibytes(double bytes) { return bytes / (1024.0 * 1024.0); }
+// Bytes in MiB.
+double mebibytes(double bytes) {
+    return bytes / (1024.0 * 1024.0);
+}
 
 // Puts the window in one ordinary state (2000-01-01 21:00 JST at Tokyo, chosen in the list),
 // lets it paint, and lets deferred deletions run, so memory figures compare like with like.
@@ -489,10 +585,18 @@ void settle(app::Form1& form) {
     form.lstCITY->setCurrentRow(app::DEFAULT_CITY_POSITION);
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     const char* const fields[6] = {"2000", "1", "1", "21", "0", "0"};
-    for (int i = 0; i < 6; ++i) form.txtYMD[static_cast<std::size_t>(i)]->setText(QString::fromLatin1(fields[i]));
+    for (int i = 0; i < 6; ++i)
+        form.txtYMD[static_cast<std::size_t>(i)]->setText(QString::fromLatin1(fields[i]));
     QTest::mouseClick(form.Command4, Qt::LeftButton);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Passes the toolkit's messages on, except the one the offscreen platform gives each time a
+// message box is shown, which would bury the report.
+void filterToolkitMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("does not support propagateSizeHints"))) return;
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
 }
 
 // Tallies of what the random presses did.
@@ -503,25 +607,44 @@ struct Tally {
     long moonUp = 0;
     long dayNightChanges = 0;
     long faultyPresses = 0;
-    long faults = 0;
+    // Presses with each kind of fault, after ordinary [0] and hostile [1] inputs.
+    std::map<std::string, std::array<long, 2>> faultsByKind;
+    // Presses showing a right ascension of 24.00, an azimuth of 360.00 or a limb angle of
+    // 360.0, likewise.
+    std::array<long, 2> rangeEnds{};
 };
 
+// Whether a right ascension, an azimuth or the limb angle is shown at the excluded end of its
+// range, as a
+// figure a hair below 24 h or 360 degrees rounds; told in the report, not a fault.
+bool showsRangeEnd(const app::Form1& f) {
+    const QString separator = QLocale().decimalPoint();
+    const QString hours = "24" + separator + "00";
+    const QString degrees = "360" + separator + "00";
+    const QString limbDegrees = "360" + separator + "0";
+    return f.Label11[0]->text() == hours || f.Label11[1]->text() == hours ||
+           f.Label16[0]->text() == degrees || f.Label16[1]->text() == degrees ||
+           f.Label24->text() == limbDegrees;
+}
+
 // Presses "計算" once with the press's inputs, checks the window and dismisses any message.
-void pressOnce(app::Form1& form, const PressInput& input, long press, const CaptionChecker& checker, Tally& tally) {
+void pressOnce(app::Form1& form, const PressInput& input, long press, const CaptionChecker& checker,
+               Tally& tally) {
     currentPress = static_cast<std::sig_atomic_t>(press);
     const int dayNightBefore = form.workingVariables().dayNightFlag;
     apply(form, input);
     QTest::mouseClick(form.Command4, Qt::LeftButton);
     const QString message = form.lastMessage();
     const bool refused = !message.isEmpty();
-    std::vector<std::string> faults = checker.check(form, refused, input.hostile);
+    std::vector<Fault> faults = checker.check(form, refused, input.hostile);
     if (refused) {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr) {
-            faults.push_back("a refusal with no modal message to dismiss");
+            faults.push_back({"a refusal with no modal message to dismiss", ""});
         } else {
             modal->close();
-            if (!form.lastMessage().isEmpty()) faults.push_back("the message stays after it was dismissed");
+            if (!form.lastMessage().isEmpty())
+                faults.push_back({"the message stays after it was dismissed", ""});
         }
     }
     // Paints the window as it stands, captions and drawing, as the screen would.
@@ -531,15 +654,31 @@ void pressOnce(app::Form1& form, const PressInput& input, long press, const Capt
     tally.refused += refused ? 1 : 0;
     tally.moonUp += !form.Label22->text().isEmpty() ? 1 : 0;
     tally.dayNightChanges += form.workingVariables().dayNightFlag != dayNightBefore ? 1 : 0;
+    const int inputKind = input.hostile ? 1 : 0;
+    if (showsRangeEnd(form) && ++tally.rangeEnds[inputKind] == 1) {
+        std::printf("note: random press %ld shows the end of a range: 赤径 %s / %s, 方位 %s / %s\n",
+                    press, form.Label11[0]->text().toStdString().c_str(),
+                    form.Label11[1]->text().toStdString().c_str(),
+                    form.Label16[0]->text().toStdString().c_str(),
+                    form.Label16[1]->text().toStdString().c_str());
+    }
     if (faults.empty()) return;
     ++tally.faultyPresses;
-    tally.faults += static_cast<long>(faults.size());
-    if (tally.faultyPresses > FAULTS_PRINTED) return;
+    // The first few presses of each kind of fault are told in full.
+    bool tell = false;
+    for (const Fault& f : faults) {
+        long& count = tally.faultsByKind[f.kind][inputKind];
+        tell = tell || tally.faultsByKind[f.kind][0] + tally.faultsByKind[f.kind][1] <
+                           FAULTS_TOLD_OF_EACH_KIND;
+        ++count;
+    }
+    if (!tell) return;
     std::printf("FAULT at random press %ld%s\n", press, refused ? " (refused)" : "");
-    for (const std::string& f : faults) std::printf("  %s\n", f.c_str());
+    for (const Fault& f : faults) std::printf("  %s: %s\n", f.kind, f.detail.c_str());
     printInput(input, press);
     std::printf("  boxes as pressed:");
-    for (int i = 0; i < BOX_COUNT; ++i) std::printf(" %s=%s", BOX_NAMES[i], shown(boxOf(form, i)->text()).c_str());
+    for (int i = 0; i < BOX_COUNT; ++i)
+        std::printf(" %s=%s", BOX_NAMES[i], shown(boxOf(form, i)->text()).c_str());
     std::printf("\n  message: %s\n", message.toStdString().c_str());
     std::fflush(stdout);
 }
@@ -547,17 +686,20 @@ void pressOnce(app::Form1& form, const PressInput& input, long press, const Capt
 // A normal press after the soak: 2000-01-01 21:00 JST at Tokyo, with the known captions.
 bool windowStillAnswers(app::Form1& form) {
     settle(form);
-    const bool answers = form.lastMessage().isEmpty() && form.Label11[0]->text() == QStringLiteral("18.75") &&
+    const bool answers = form.lastMessage().isEmpty() &&
+                         form.Label11[0]->text() == QStringLiteral("18.75") &&
                          form.Label12[0]->text() == QStringLiteral("-23.03") &&
                          form.Label32->text() == QStringLiteral("- 3分 17秒");
     std::printf("final press, 2000-01-01 21:00 JST at Tokyo: 赤径 %s, 赤緯 %s, 均時差 %s -> %s\n",
-                form.Label11[0]->text().toStdString().c_str(), form.Label12[0]->text().toStdString().c_str(),
+                form.Label11[0]->text().toStdString().c_str(),
+                form.Label12[0]->text().toStdString().c_str(),
                 form.Label32->text().toStdString().c_str(), answers ? "as expected" : "WRONG");
     return answers;
 }
 
 }  // namespace
 
+// Opens the window, presses "計算" until the press count or the time bound, and reports.
 int main(int argc, char* argv[]) {
     const Options options = readOptions(argc, argv);
     if (options.showPress >= 0) {
@@ -567,10 +709,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(filterToolkitMessages);
     QApplication application(argc, argv);
     app::prepareApplication();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    for (const int signalNumber : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) std::signal(signalNumber, reportCrash);
+    installCrashReport();
 
     // Start-up reads and 終了 writes the start file in the working directory: a fresh one.
     QTemporaryDir workDir;
@@ -578,20 +721,23 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "window_soak: no temporary working directory\n");
         return 2;
     }
-    auto form = std::make_unique<app::Form1>([] { return QDateTime(QDate(2024, 12, 8), QTime(2, 29, 30), Qt::UTC); });
+    auto form = std::make_unique<app::Form1>(
+        [] { return QDateTime(QDate(2024, 12, 8), QTime(2, 29, 30), Qt::UTC); });
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) {
         std::fprintf(stderr, "window_soak: the window was never shown\n");
         return 2;
     }
-    std::printf("window_soak: seed %lu, at most %ld presses or %.0f s, memory after %ld presses\n", options.seed,
-                options.presses, options.seconds, options.warmup);
+    std::printf("window_soak: seed %lu, at most %ld presses or %.0f s, memory after %ld presses\n",
+                options.seed, options.presses, options.seconds, options.warmup);
 
     const CaptionChecker checker;
     InputMaker maker(options.seed);
     Tally tally;
     const auto start = std::chrono::steady_clock::now();
-    auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     Memory before{0, 0};
     bool measuredBefore = false;
     for (long press = 0; press < options.presses && elapsed() < options.seconds; ++press) {
@@ -599,13 +745,13 @@ int main(int argc, char* argv[]) {
             settle(*form);
             before = memoryNow();
             measuredBefore = true;
-            std::printf("after %ld presses (%.0f s): heap in use %.2f MiB, VmRSS %.2f MiB\n", press, elapsed(),
-                        mebibytes(before.heapBytes), mebibytes(before.rssBytes));
+            std::printf("after %ld presses (%.0f s): heap in use %.2f MiB, VmRSS %.2f MiB\n", press,
+                        elapsed(), mebibytes(before.heapBytes), mebibytes(before.rssBytes));
         } else if (measuredBefore && press % MEMORY_SAMPLE_INTERVAL == 0) {
             settle(*form);
             const Memory now = memoryNow();
-            std::printf("after %ld presses (%.0f s): heap in use %.2f MiB, VmRSS %.2f MiB\n", press, elapsed(),
-                        mebibytes(now.heapBytes), mebibytes(now.rssBytes));
+            std::printf("after %ld presses (%.0f s): heap in use %.2f MiB, VmRSS %.2f MiB\n", press,
+                        elapsed(), mebibytes(now.heapBytes), mebibytes(now.rssBytes));
         }
         std::fflush(stdout);
         pressOnce(*form, maker.next(), press, checker, tally);
@@ -617,22 +763,35 @@ int main(int argc, char* argv[]) {
     const Memory after = memoryNow();
     std::printf("random presses: %ld in %.1f s, %.0f presses/s\n", tally.presses, seconds,
                 seconds > 0 ? tally.presses / seconds : 0.0);
-    std::printf("  hostile %ld, refused %ld, Moon up %ld, day/night changes %ld\n", tally.hostile, tally.refused,
-                tally.moonUp, tally.dayNightChanges);
-    std::printf("  faults: %ld in %ld presses\n", tally.faults, tally.faultyPresses);
+    std::printf("  hostile %ld, refused %ld, Moon up %ld, day/night changes %ld\n", tally.hostile,
+                tally.refused, tally.moonUp, tally.dayNightChanges);
+    std::printf("  presses with faults: %ld\n", tally.faultyPresses);
+    for (const auto& [kind, counts] : tally.faultsByKind) {
+        std::printf("    %s: %ld after ordinary inputs, %ld after hostile ones\n", kind.c_str(),
+                    counts[0], counts[1]);
+    }
+    std::printf(
+        "  24.00 h, 360.00 or 360.0 degrees shown (noted, not a fault): %ld after ordinary inputs,"
+        " %ld after hostile ones\n",
+        tally.rangeEnds[0], tally.rangeEnds[1]);
     bool ok = tally.faultyPresses == 0;
     if (measuredBefore) {
         const double heapGrowth = after.heapBytes - before.heapBytes;
         const double rssGrowth = after.rssBytes - before.rssBytes;
-        const bool heapGrew = heapGrowth > HEAP_GROWTH_LIMIT_BYTES;
-        const bool rssGrew = rssGrowth > RSS_GROWTH_LIMIT_FRACTION * before.rssBytes;
-        std::printf("memory: heap in use %.2f -> %.2f MiB (%+.2f), VmRSS %.2f -> %.2f MiB (%+.2f)%s\n",
-                    mebibytes(before.heapBytes), mebibytes(after.heapBytes), mebibytes(heapGrowth),
-                    mebibytes(before.rssBytes), mebibytes(after.rssBytes), mebibytes(rssGrowth),
-                    heapGrew || rssGrew ? " GREW" : "");
+        const bool heapGrew =
+            heapGrowth > std::max(GROWTH_LIMIT_BYTES, GROWTH_LIMIT_FRACTION * before.heapBytes);
+        const bool rssGrew =
+            RESIDENT_MEMORY_MEANINGFUL &&
+            rssGrowth > std::max(GROWTH_LIMIT_BYTES, GROWTH_LIMIT_FRACTION * before.rssBytes);
+        std::printf(
+            "memory: heap in use %.2f -> %.2f MiB (%+.2f), VmRSS %.2f -> %.2f MiB (%+.2f)%s\n",
+            mebibytes(before.heapBytes), mebibytes(after.heapBytes), mebibytes(heapGrowth),
+            mebibytes(before.rssBytes), mebibytes(after.rssBytes), mebibytes(rssGrowth),
+            heapGrew || rssGrew ? " GREW" : "");
         ok = ok && !heapGrew && !rssGrew;
     } else {
-        std::printf("memory: not compared, the run ended within the %ld warm-up presses\n", options.warmup);
+        std::printf("memory: not compared, the run ended within the %ld warm-up presses\n",
+                    options.warmup);
     }
     ok = windowStillAnswers(*form) && ok;
     std::printf("%s\n", ok ? "window_soak: passed" : "window_soak: FAILED");
