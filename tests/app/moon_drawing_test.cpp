@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -277,6 +278,98 @@ TEST(MoonDrawingOutline, TracesTheLitRimFromCuspToCuspInOneJoinedChain) {
             previousTurn = turn;
         }
     }
+}
+
+// ---- Exact lines on the quarter boundaries ------------------------------------------------
+//
+// The drawing turns degrees into radians with its own 3.14159, so at 90, 180 and 270 degrees
+// the line of cusps is a hair off the axes (cos 90 degrees comes out 1.33e-6, not 0), and each
+// of these angles belongs to the quarter it opens. The expected lines were reckoned once, from
+// the drawing's formulas and independently of app/moon_drawing.cpp, by
+// tests/app/moon_drawing_reckoning.py, and are pasted here; they are compared exactly. With
+// full-precision pi the number of lines or the first line changes; with a quarter boundary
+// counted to the quarter before it, the lines change altogether.
+
+// The lines expected of one drawing: how many half-disc lines and fill lines, and some of
+// them by index (half-disc lines counted from the first line drawn, fill lines from the
+// first fill line).
+struct ExactDrawing {
+    double k;
+    double a;
+    std::size_t halfDiscCount;
+    std::size_t fillCount;
+    std::vector<std::pair<std::size_t, PhaseLine>> halfDisc;
+    std::vector<std::pair<std::size_t, PhaseLine>> fill;
+};
+
+void expectExactly(const ExactDrawing& expected) {
+    const std::vector<PhaseLine> lines = moonPhaseLines(expected.k, expected.a, DAY_BACKGROUND);
+    ASSERT_EQ(lines.size(), expected.halfDiscCount + expected.fillCount);
+    const auto expectLine = [&](std::size_t index, const PhaseLine& line) {
+        const PhaseLine& drawn = lines[index];
+        EXPECT_EQ(drawn.x1, line.x1) << "line " << index;
+        EXPECT_EQ(drawn.y1, line.y1) << "line " << index;
+        EXPECT_EQ(drawn.x2, line.x2) << "line " << index;
+        EXPECT_EQ(drawn.y2, line.y2) << "line " << index;
+        EXPECT_EQ(drawn.colour, line.colour) << "line " << index;
+    };
+    for (const auto& [index, line] : expected.halfDisc) expectLine(index, line);
+    for (const auto& [index, line] : expected.fill)
+        expectLine(expected.halfDiscCount + index, line);
+}
+
+TEST(MoonDrawingExactLines, NinetyDegreesOpensTheSecondQuarter) {
+    // The lit half on the left: left rim to the line of cusps, from y = 1000 s (just below
+    // 1000) down to -998, 1000 lines; with s = 1 exactly there would be 1001.
+    expectExactly(
+        {0.25,
+         90,
+         1000,
+         1000,
+         {{0, {9499.9990234375f, 7000.0f, 9500.0009765625f, 7000.0f, MOON_COLOUR}},
+          {999, {9436.7861328125f, 8998.0f, 9499.9990234375f, 8998.0f, MOON_COLOUR}}},
+         {{0, {9500.0009765625f, 7000.0f, 9500.0009765625f, 7000.0f, DAY_BACKGROUND}},
+          {500, {9000.0f, 8000.0f, 10000.0f, 8000.0f, DAY_BACKGROUND}},
+          {999, {9468.3916015625f, 8998.0f, 9531.6064453125f, 8998.0f, DAY_BACKGROUND}}}});
+    expectExactly({0.75,
+                   90,
+                   1000,
+                   1000,
+                   {{0, {9499.9990234375f, 7000.0f, 9500.0009765625f, 7000.0f, MOON_COLOUR}},
+                    {999, {9436.7861328125f, 8998.0f, 9499.9990234375f, 8998.0f, MOON_COLOUR}}},
+                   {{0, {9500.0009765625f, 7000.0f, 9500.0009765625f, 7000.0f, MOON_COLOUR}},
+                    {500, {9000.0f, 8000.0f, 10000.0f, 8000.0f, MOON_COLOUR}},
+                    {999, {9468.3916015625f, 8998.0f, 9531.6064453125f, 8998.0f, MOON_COLOUR}}}});
+}
+
+TEST(MoonDrawingExactLines, OneEightyDegreesOpensTheThirdQuarter) {
+    // The lit half below: full chords from y = -1000 s (s = 2.65e-6, so the first line lies a
+    // hair below the centre, at window y 8000.0024) down to -998.
+    expectExactly(
+        {0.25,
+         180,
+         500,
+         500,
+         {{0, {8500.0f, 8000.00244140625f, 10500.0f, 8000.00244140625f, MOON_COLOUR}},
+          {499, {9436.828125f, 8998.0029296875f, 9563.171875f, 8998.0029296875f, MOON_COLOUR}}},
+         {{0, {9410.642578125f, 7502.0f, 9589.349609375f, 7502.0f, DAY_BACKGROUND}},
+          {250, {8500.0078125f, 8002.0f, 10499.9921875f, 8002.0f, DAY_BACKGROUND}},
+          {499, {9499.9970703125f, 8500.0f, 9500.0107421875f, 8500.0f, DAY_BACKGROUND}}}});
+}
+
+TEST(MoonDrawingExactLines, TwoSeventyDegreesOpensTheFourthQuarter) {
+    // The lit half on the right: a full chord of zero length at the top, then right rim to
+    // the line of cusps down to y = -998 (1000 s is just above -1000), 1000 lines.
+    expectExactly({0.25,
+                   270,
+                   1000,
+                   999,
+                   {{0, {9500.0f, 7000.0f, 9500.0f, 7000.0f, MOON_COLOUR}},
+                    {1, {9563.2138671875f, 7002.0f, 9500.00390625f, 7002.0f, MOON_COLOUR}},
+                    {999, {9563.2138671875f, 8998.0f, 9499.99609375f, 8998.0f, MOON_COLOUR}}},
+                   {{0, {9468.396484375f, 7002.0f, 9531.6103515625f, 7002.0f, DAY_BACKGROUND}},
+                    {499, {9000.0f, 8000.0f, 10000.0f, 8000.0f, DAY_BACKGROUND}},
+                    {998, {9468.3896484375f, 8998.0f, 9531.603515625f, 8998.0f, DAY_BACKGROUND}}}});
 }
 
 // ---- Limb angle and rounding -------------------------------------------------------------

@@ -124,6 +124,30 @@ TEST(NumberReading, GivesInfinityAboveAndZeroBelowTheRangeOfADouble) {
     expectReadings(readings);
 }
 
+TEST(NumberReading, NegativeNumbersThatUnderflowArePositiveZero) {
+    // Below the range of a double a negative decimal is zero, and zero is +0 whatever sign
+    // the text wrote: a minus zero would show as "-0" wherever the number is written again.
+    const std::string texts[] = {"-1e-400",
+                                 "-1E-400",
+                                 "-1D-400",
+                                 "-1E-999",
+                                 "-2.4703282292062327E-324",
+                                 "-0." + std::string(400, '0') + "1",
+                                 "- 1 e - 4 0 0",
+                                 "-0.0",
+                                 "-0E-5"};
+    for (const std::string& text : texts) {
+        const double value = readNumber(text);
+        EXPECT_EQ(value, 0.0) << text;
+        EXPECT_FALSE(std::signbit(value)) << text;
+        const NumberReading reading = readNumberPrefix(text);
+        EXPECT_FALSE(std::signbit(reading.value)) << text;
+        EXPECT_TRUE(reading.anyDigit) << text;
+    }
+    // The smallest negative number that does not underflow keeps its sign.
+    EXPECT_TRUE(std::signbit(readNumber("-4.9406564584124654E-324")));
+}
+
 TEST(NumberReading, RoundsDecimalsCorrectly) {
     // 2^53 + 1 lies halfway between two doubles: ties go to even, anything above goes up.
     const Reading readings[] = {{"0.1", 0.1},

@@ -108,6 +108,30 @@ TEST(StartFileRoundTrip, EveryFieldReadsBackAsTheNumberItsBoxHeld) {
     }
 }
 
+TEST(StartFileRoundTrip, TextsEndingInTheDeleteCharacterReadBack) {
+    // U+007F is a control character: written as it stands it would end up inside a field
+    // that no longer reads as the number, so the number the box held is written instead.
+    const std::string del = "\x7f";
+    const struct {
+        std::string latitude;
+        std::string longitude;
+        std::string line;
+    } cases[] = {
+        {"35.65" + del, "139.75" + del, " 48" + blanks(11) + "35.65" + blanks(9) + "139.75\r\n"},
+        {"-0.18" + del, del, " 48" + blanks(11) + "-0.18" + blanks(9) + "0\r\n"},
+        {del, "1E2" + del, " 48" + blanks(11) + "0" + blanks(13) + "100\r\n"},
+        {"35" + del + del, "1" + del + "5", " 48" + blanks(11) + "35" + blanks(12) + "1\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = startFileLine(TYPED, c.latitude, c.longitude);
+        EXPECT_EQ(line, c.line);
+        const StartFileFields read = parseStartFile(line);
+        EXPECT_EQ(read.listPosition, std::optional<std::int16_t>(TYPED));
+        EXPECT_EQ(read.latitude, numberInBox(c.latitude)) << line;
+        EXPECT_EQ(read.longitude, numberInBox(c.longitude)) << line;
+    }
+}
+
 TEST(StartFileRoundTrip, PositionsReadBack) {
     for (const int position : {-1, 0, 12, 48, 74, -32768, 32767}) {
         EXPECT_EQ(parseStartFile(startFileLine(position, "1", "2")).listPosition, position);

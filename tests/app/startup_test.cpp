@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTimeZone>
+#include <cstdlib>
 #include <map>
 
 #include "window_fixture.h"
@@ -171,6 +172,49 @@ TEST_F(Startup, TypedCoordinatesOfAnyFormReadBackAsTheirNumbers) {
         EXPECT_EQ(form().txtKEIDO->text(), expected[i].second) << i;
         closeWindow();
     }
+}
+
+TEST_F(Startup, ALineLongerThanSixtyFourBytesSurvivesAnExitAndARestart) {
+    // A latitude of 70 digits: the line is 107 bytes long, the longitude pushed on to the zone
+    // after the one the latitude reaches into. Cut anywhere, the latitude would read as
+    // another number and the longitude would be lost.
+    const QString latitude = QString("1234567890").repeated(7);
+    open();
+    form().lstCITY->setCurrentRow(48);
+    type(form().txtIDO, latitude);
+    type(form().txtKEIDO, "-45.125");
+    press(form().Command1);
+    const QByteArray line = QByteArray(" 48") + QByteArray(11, ' ') + latitude.toLatin1() +
+                            QByteArray(14, ' ') + "-45.125\r\n";
+    ASSERT_GT(line.size(), 64);
+    EXPECT_EQ(startFileBytes(), line);
+    closeWindow();
+    open();
+    EXPECT_EQ(form().lstCITY->currentRow(), 48);
+    // The box shows the number the typed text held, and the calculation at start-up used it.
+    const double typed = std::strtod(latitude.toLatin1().constData(), nullptr);
+    EXPECT_EQ(std::strtod(form().txtIDO->text().toLatin1().constData(), nullptr), typed)
+        << form().txtIDO->text().toStdString();
+    EXPECT_EQ(form().workingVariables().latitude, typed);
+    EXPECT_EQ(form().txtKEIDO->text(), "-45.125");
+    EXPECT_EQ(form().workingVariables().longitude, -45.125);
+}
+
+TEST_F(Startup, TextsEndingInTheDeleteCharacterReadBackAfterARestart) {
+    // U+007F cannot stand in a field of the line; the number the box held is saved instead.
+    const QChar del(0x7F);
+    open();
+    form().lstCITY->setCurrentRow(48);
+    form().txtIDO->setText(QStringLiteral("-12.5") + del);
+    form().txtKEIDO->setText(QStringLiteral("45.125") + del);
+    press(form().Command1);
+    EXPECT_EQ(startFileBytes(), QByteArray(" 48") + QByteArray(11, ' ') + "-12.5" +
+                                    QByteArray(9, ' ') + "45.125\r\n");
+    closeWindow();
+    open();
+    EXPECT_EQ(form().lstCITY->currentRow(), 48);
+    EXPECT_EQ(form().txtIDO->text(), "-12.5");
+    EXPECT_EQ(form().txtKEIDO->text(), "45.125");
 }
 
 TEST_F(Startup, ASelectionNotSetStillDecidesTheNextStart) {

@@ -46,9 +46,15 @@ TEST(LimbAngle, ReducedDifferenceOfPositionAndParallacticAngles) {
 }
 
 TEST(LimbAngle, ADifferenceAHairBelowZeroIsZeroNot360) {
-    const double w = astro::limbAngleFromZenith(20 - 1e-15, 20);
-    EXPECT_GE(w, 0.0);
+    // chi - q = -1e-14: the reduction gives -1e-14, and adding 360 rounds to exactly 360
+    // (half a step of a double at 360 is 2.8e-14). The direction is straight up: 0.
+    EXPECT_EQ(astro::limbAngleFromZenith(0, 1e-14), 0.0);
+    EXPECT_EQ(astro::limbAngleFromZenith(-1e-14, 0), 0.0);
+    EXPECT_EQ(astro::limbAngleFromZenith(-2e-14, 0), 0.0);
+    // Just far enough below zero to stay below 360 after the addition, it stays there.
+    const double w = astro::limbAngleFromZenith(-1e-13, 0);
     EXPECT_LT(w, 360.0);
+    EXPECT_GT(w, 359.9);
 }
 
 TEST(LimbAngle, SameRightAscensionPointsNorthOrSouth) {
