@@ -24,6 +24,7 @@
 #include "app/number_format.h"
 #include "app/number_reading.h"
 #include "app/start_file_io.h"
+#include "app/start_file_message.h"
 #include "app/window_layout.h"
 #include "astro/calculation.h"
 #include "astro/moon_phase.h"
@@ -429,16 +430,18 @@ void Form1::Command1_Click() {
         lstCITY->currentRow(),
         std::string_view(latitude.constData(), static_cast<std::size_t>(latitude.size())),
         std::string_view(longitude.constData(), static_cast<std::size_t>(longitude.size())));
-    const QString failure = writeStartFileAt(QDir::current().filePath(START_FILE_NAME), line);
-    if (failure.isEmpty()) {
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(QDir::current().filePath(START_FILE_NAME), line);
+    if (!failure) {
         close();
         return;
     }
-    // The program ends in any case, once the user has read why the place was not kept.
+    // The system's own words for the failure go to the log; the user reads the reason in
+    // Japanese. The program ends in any case, once the user has read why the place was not
+    // kept.
+    qWarning("%s", qUtf8Printable(failure->detail));
     connect(messageBox_, &QMessageBox::finished, this, &QWidget::close, Qt::UniqueConnection);
-    showMessage(
-        QStringLiteral("場所を保存できなかったため、次回は今回の場所で始まりません。\n（%1：%2）")
-            .arg(QString::fromLatin1(START_FILE_NAME), failure));
+    showMessage(startFileFailureMessage(*failure));
 }
 
 bool Form1::calculatePass() {

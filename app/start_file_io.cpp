@@ -1,9 +1,14 @@
 #include "app/start_file_io.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+#include "app/file_data_sync.h"
 
 namespace app {
 
@@ -21,10 +26,50 @@ bool isRegularFile(const QString& path) {
     return info.exists() && info.isFile();
 }
 
-// Given the save file that failed and what was being done; returns the description of it.
-QString failureText(const QSaveFile& file, const char* step) {
-    return QStringLiteral("%1 %2: %3")
-        .arg(QString::fromLatin1(step), file.fileName(), file.errorString());
+// Given the errno of a failed step (0 when the toolkit left none); returns the reason the
+// user is told.
+StartFileWriteError errorOfErrno(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return StartFileWriteError::NoPermission;
+        case EISDIR:
+            return StartFileWriteError::NameTakenByFolder;
+        case ENOENT:
+        case ENOTDIR:
+            return StartFileWriteError::FolderMissing;
+        case ENOSPC:
+        case EDQUOT:
+            return StartFileWriteError::DiskFull;
+        default:
+            return StartFileWriteError::Other;
+    }
+}
+
+// Given the start file's path and the errno of the failed step; returns the reason. A folder
+// at the path or a missing folder above it is told as such whatever errno the step left,
+// since the toolkit refuses a folder at the path before any system call fails.
+StartFileWriteError errorAt(const QString& path, int error) {
+    const QFileInfo info(path);
+    if (info.isDir()) return StartFileWriteError::NameTakenByFolder;
+    if (!info.absoluteDir().exists()) return StartFileWriteError::FolderMissing;
+    return errorOfErrno(error);
+}
+
+// Given the path, the errno of the failed step, the step and the system's words for the
+// failure; returns the failure.
+StartFileWriteFailure failureAt(const QString& path, int error, const char* step,
+                                const QString& systemText) {
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    return {errorAt(path, error), fullPath,
+            QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(step), fullPath, systemText)};
+}
+
+// Given the save file whose step failed, the errno the step left and the step; returns the
+// failure.
+StartFileWriteFailure failureOf(const QSaveFile& file, int error, const char* step) {
+    return failureAt(file.fileName(), error, step, file.errorString());
 }
 
 // Given an open save file and the line; writes the line and flushes it into the temporary
@@ -50,18 +95,31 @@ StartFileFields readStartFileAt(const QString& path) {
 }
 
 // Given the path of the start file and the line to hold; writes the line to a temporary file
-// beside it and renames that over the old file. Returns an empty text on success, otherwise
-// what failed; the old file is then untouched.
-QString writeStartFileAt(const QString& path, const std::string& line) {
+// beside it, stores it on the disk and renames it over the old file. Returns nothing on
+// success, otherwise what failed; the old file is then untouched. Each step clears errno
+// first, so that the errno left after a failure is that step's own.
+std::optional<StartFileWriteFailure> writeStartFileAt(const QString& path,
+                                                      const std::string& line) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return failureText(file, "cannot open");
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) return failureOf(file, errno, "cannot open");
+    errno = 0;
     if (!writeAll(file, line)) {
-        const QString failure = failureText(file, "cannot write");
+        const StartFileWriteFailure failure = failureOf(file, errno, "cannot write");
         file.cancelWriting();
         return failure;
     }
-    if (!file.commit()) return failureText(file, "cannot replace");
-    return {};
+    // The commit syncs the data too, but goes on to replace the old file when that fails
+    // (a failing disk, a network file system that could not store it): after a crash the
+    // start file would then be empty or torn. So the data is synced here first, and a
+    // failure leaves the old file in place.
+    if (const int error = syncFileData(file.handle()); error != 0) {
+        file.cancelWriting();
+        return failureAt(path, error, "cannot store", QString::fromLocal8Bit(std::strerror(error)));
+    }
+    errno = 0;
+    if (!file.commit()) return failureOf(file, errno, "cannot replace");
+    return std::nullopt;
 }
 
 }  // namespace app

@@ -13,8 +13,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <chrono>
 #include <future>
+
+#include "sync_fault.h"
 
 namespace app {
 namespace {
@@ -48,6 +51,11 @@ class StartFileOnDisk : public ::testing::Test {
 
     QTemporaryDir directory_;
 };
+
+// Given the result of a write; returns the failure's details for a test's message.
+std::string describe(const std::optional<StartFileWriteFailure>& failure) {
+    return failure ? failure->detail.toStdString() : std::string("no failure");
+}
 
 // Given read fields; returns whether none was read.
 bool isEmpty(const StartFileFields& fields) {
@@ -102,7 +110,9 @@ TEST_F(StartFileOnDisk, HugeFileIsReadOnlyAtItsBeginning) {
 
 TEST_F(StartFileOnDisk, WrittenLineReadsBack) {
     const std::string line = startFileLine(48, "43.5", "-12.25");
-    EXPECT_EQ(writeStartFileAt(pathOf("pstart.txt"), line), QString());
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("pstart.txt"), line);
+    EXPECT_FALSE(failure) << describe(failure);
     EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(line));
     const StartFileFields read = readStartFileAt(pathOf("pstart.txt"));
     EXPECT_EQ(read.listPosition, 48);
@@ -113,21 +123,30 @@ TEST_F(StartFileOnDisk, WrittenLineReadsBack) {
 
 TEST_F(StartFileOnDisk, WriteReplacesTheOldContent) {
     putFile(pathOf("pstart.txt"), QByteArray(1000, '7'));
-    EXPECT_EQ(writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE), QString());
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+    EXPECT_FALSE(failure) << describe(failure);
     EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(TOKYO_LINE));
 }
 
 TEST_F(StartFileOnDisk, DirectoryInTheWayFailsAndSurvives) {
     QDir(directory_.path()).mkdir("pstart.txt");
     putFile(pathOf("pstart.txt/inside"), "kept");
-    EXPECT_FALSE(writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE).isEmpty());
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, StartFileWriteError::NameTakenByFolder) << describe(failure);
+    EXPECT_EQ(failure->path, QFileInfo(pathOf("pstart.txt")).absoluteFilePath());
     EXPECT_TRUE(QFileInfo(pathOf("pstart.txt")).isDir());
     EXPECT_EQ(contentsOf(pathOf("pstart.txt/inside")), QByteArray("kept"));
     EXPECT_EQ(entries(), QStringList{"pstart.txt"});
 }
 
 TEST_F(StartFileOnDisk, MissingDirectoryFailsAndCreatesNothing) {
-    EXPECT_FALSE(writeStartFileAt(pathOf("missing/pstart.txt"), TOKYO_LINE).isEmpty());
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("missing/pstart.txt"), TOKYO_LINE);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, StartFileWriteError::FolderMissing) << describe(failure);
     EXPECT_TRUE(entries().isEmpty());
 }
 
@@ -143,13 +162,100 @@ TEST_F(StartFileOnDisk, PreviousFileSurvivesAFailedWrite) {
     tiny.rlim_cur = 4;
     const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const QString failure = writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
     setrlimit(RLIMIT_FSIZE, &original);
     signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(failure.isEmpty());
+    EXPECT_TRUE(failure);
     EXPECT_EQ(contentsOf(pathOf("pstart.txt")), previous);
     EXPECT_EQ(entries(), QStringList{"pstart.txt"});
+}
+
+// The data of the new file must be stored on the disk before it takes the old one's place: a
+// disk that cannot store it (EIO from a failing disk, ENOSPC from a network file system)
+// fails the write and leaves the old file byte for byte, or no file when there was none.
+TEST_F(StartFileOnDisk, FailedSyncKeepsTheOldFile) {
+    const QByteArray previous = QByteArray::fromStdString(startFileLine(52, "37.55", "126.97"));
+    putFile(pathOf("pstart.txt"), previous);
+    {
+        const SyncFault fault(EIO);
+        const std::optional<StartFileWriteFailure> failure =
+            writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+        EXPECT_EQ(SyncFault::calls(), 1);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->error, StartFileWriteError::Other) << describe(failure);
+        EXPECT_EQ(failure->path, QFileInfo(pathOf("pstart.txt")).absoluteFilePath());
+    }
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), previous);
+    EXPECT_EQ(entries(), QStringList{"pstart.txt"});
+
+    QFile::remove(pathOf("pstart.txt"));
+    {
+        const SyncFault fault(ENOSPC);
+        EXPECT_TRUE(writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE));
+    }
+    EXPECT_TRUE(entries().isEmpty());
+}
+
+// The reason of a failed step is told from its errno, not from the system's words.
+TEST_F(StartFileOnDisk, FailedStepNamesItsReason) {
+    const std::pair<int, StartFileWriteError> cases[] = {
+        {EACCES, StartFileWriteError::NoPermission}, {EPERM, StartFileWriteError::NoPermission},
+        {EROFS, StartFileWriteError::NoPermission},  {ENOSPC, StartFileWriteError::DiskFull},
+        {EDQUOT, StartFileWriteError::DiskFull},     {EIO, StartFileWriteError::Other},
+        {EBADF, StartFileWriteError::Other},
+    };
+    for (const auto& [error, expected] : cases) {
+        const SyncFault fault(error);
+        const std::optional<StartFileWriteFailure> failure =
+            writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+        ASSERT_TRUE(failure) << error;
+        EXPECT_EQ(failure->error, expected) << describe(failure);
+        EXPECT_TRUE(failure->detail.contains(pathOf("pstart.txt"))) << describe(failure);
+    }
+}
+
+// A sync interrupted by a signal is made again, and the write then succeeds.
+int interruptionsLeft = 0;
+
+int interruptedThenSynced(int fileDescriptor) {
+    if (interruptionsLeft > 0) {
+        --interruptionsLeft;
+        errno = EINTR;
+        return -1;
+    }
+    return fdatasync(fileDescriptor);
+}
+
+TEST_F(StartFileOnDisk, InterruptedSyncIsMadeAgain) {
+    interruptionsLeft = 2;
+    const FileDataSyncCall previous = replaceFileDataSyncCall(&interruptedThenSynced);
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
+    replaceFileDataSyncCall(previous);
+    EXPECT_EQ(interruptionsLeft, 0);
+    EXPECT_FALSE(failure) << describe(failure);
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(TOKYO_LINE));
+}
+
+// A folder the user may not write to. Permissions do not stop the superuser, so the case is
+// skipped where they do not stop this process.
+TEST_F(StartFileOnDisk, ReadOnlyFolderIsToldAsNoPermission) {
+    const QString folder = pathOf("read-only");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QByteArray previous = QByteArray::fromStdString(startFileLine(52, "37.55", "126.97"));
+    putFile(folder + "/pstart.txt", previous);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const bool permissionsApply =
+        access(QFile::encodeName(folder).constData(), W_OK) != 0 && errno == EACCES;
+    const std::optional<StartFileWriteFailure> failure =
+        permissionsApply ? writeStartFileAt(folder + "/pstart.txt", TOKYO_LINE) : std::nullopt;
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    if (!permissionsApply) GTEST_SKIP() << "permissions do not stop this user from writing";
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, StartFileWriteError::NoPermission) << describe(failure);
+    EXPECT_EQ(contentsOf(folder + "/pstart.txt"), previous);
 }
 
 }  // namespace

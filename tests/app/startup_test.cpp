@@ -1,16 +1,21 @@
 // Start-up, "場所の決定" and "終了" on the real window, each start in its own working
 // directory: the remembered place, the present moment, and the start file on disk.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTimeZone>
+#include <cerrno>
 #include <cstdlib>
 #include <map>
 
+#include "sync_fault.h"
 #include "window_fixture.h"
 
 namespace {
@@ -249,18 +254,111 @@ TEST_F(Startup, ClosingTheWindowAnyOtherWayWritesNothing) {
     EXPECT_EQ(startFileBytes(), QByteArray(" 5  38.25  140.35\r\n"));
 }
 
-TEST_F(Startup, AFileThatCannotBeWrittenIsReportedAndTheProgramEnds) {
-    ASSERT_TRUE(QDir().mkdir("pstart.txt"));  // a folder where the file should go
-    open();
-    press(form().Command1);
-    EXPECT_TRUE(form().lastMessage().contains("保存できなかった"))
-        << form().lastMessage().toStdString();
+// The message the window shows when the place cannot be kept: the first sentence, the reason
+// in Japanese and the start file's full path, and none of the system's English words.
+const QString NOT_SAVED =
+    QStringLiteral("場所を保存できなかったため、次回は今回の場所で始まりません。");
+
+QString startFilePath() {
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath("pstart.txt"));
+}
+
+void expectSaveFailureMessage(const QString& message, const QString& reason) {
+    const QStringList lines = message.split('\n');
+    ASSERT_EQ(lines.size(), 3) << message.toStdString();
+    EXPECT_EQ(lines[0], NOT_SAVED);
+    EXPECT_EQ(lines[1], QStringLiteral("理由：") + reason);
+    EXPECT_EQ(lines[2], QStringLiteral("ファイル：") + startFilePath());
+    QString withoutPaths = message;
+    withoutPaths.remove(startFilePath()).remove(QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_FALSE(withoutPaths.contains(QRegularExpression("[A-Za-z]"))) << message.toStdString();
+}
+
+// Given the window with its message open; answers the message as the user does.
+void answerMessage() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     box->accept();
     QApplication::processEvents();
+}
+
+TEST_F(Startup, AFileThatCannotBeWrittenIsReportedAndTheProgramEnds) {
+    ASSERT_TRUE(QDir().mkdir("pstart.txt"));  // a folder where the file should go
+    open();
+    press(form().Command1);
+    EXPECT_TRUE(form().isVisible());  // until the user has read why
+    expectSaveFailureMessage(form().lastMessage(),
+                             "同じ名前のフォルダーがあるため、ファイルを作れません。");
+    answerMessage();
     EXPECT_FALSE(form().isVisible());
     EXPECT_TRUE(QFileInfo("pstart.txt").isDir());
+}
+
+// A disk that cannot store the new file's data (a failing disk, a network file system): the
+// old start file stays byte for byte, the user is told, and the window closes after that.
+TEST_F(Startup, AFailedSyncKeepsTheOldFileAndIsReportedBeforeTheProgramEnds) {
+    const QByteArray previous = " 5  38.25  140.35\r\n";
+    writeStartFile(previous);
+    open();
+    form().lstCITY->setCurrentRow(52);
+    {
+        const SyncFault fault(EIO);
+        press(form().Command1);
+    }
+    EXPECT_EQ(startFileBytes(), previous);
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList{"pstart.txt"});
+    EXPECT_TRUE(form().isVisible());
+    expectSaveFailureMessage(form().lastMessage(), "ディスクに書き込めませんでした。");
+    answerMessage();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(startFileBytes(), previous);
+}
+
+TEST_F(Startup, TheReasonForAFailedSaveIsToldInJapanese) {
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const std::pair<int, QString> cases[] = {
+        {EACCES, "フォルダー「" + folder + "」への書き込みの許可がありません。"},
+        {EROFS, "フォルダー「" + folder + "」への書き込みの許可がありません。"},
+        {ENOSPC, "ディスクの空き容量が足りません。"},
+        {EDQUOT, "ディスクの空き容量が足りません。"},
+        {EIO, "ディスクに書き込めませんでした。"},
+    };
+    for (const auto& [error, reason] : cases) {
+        open();
+        {
+            const SyncFault fault(error);
+            press(form().Command1);
+        }
+        SCOPED_TRACE(error);
+        expectSaveFailureMessage(form().lastMessage(), reason);
+        answerMessage();
+        EXPECT_FALSE(form().isVisible());
+        closeWindow();
+    }
+    EXPECT_FALSE(QFileInfo::exists("pstart.txt"));
+}
+
+// A working folder the user may not write to. Permissions do not stop the superuser, so the
+// case is skipped where they do not stop this process.
+TEST_F(Startup, AReadOnlyFolderIsToldAsNoPermission) {
+    writeStartFile(" 5  38.25  140.35\r\n");
+    const QByteArray folder = QFile::encodeName(QDir::currentPath());
+    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    const bool permissionsApply = access(folder.constData(), W_OK) != 0 && errno == EACCES;
+    QString message;
+    if (permissionsApply) {
+        open();
+        press(form().Command1);
+        message = form().lastMessage();
+        closeWindow();
+    }
+    chmod(folder.constData(), 0755);
+    if (!permissionsApply) GTEST_SKIP() << "permissions do not stop this user from writing";
+    expectSaveFailureMessage(message, "フォルダー「" +
+                                          QDir::toNativeSeparators(QDir::currentPath()) +
+                                          "」への書き込みの許可がありません。");
+    EXPECT_EQ(startFileBytes(), QByteArray(" 5  38.25  140.35\r\n"));
 }
 
 TEST_F(Startup, FilesThatBreakOffOrHoldGarbageStartSafely) {
