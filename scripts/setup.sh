@@ -15,6 +15,7 @@ packages=(
     xvfb xauth
     clang-14 libclang-rt-14-dev
     gcovr
+    dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 if [[ "${1:-}" == "--accuracy" ]]; then
     packages+=(libnova-dev python3-matplotlib)
