@@ -8,12 +8,12 @@ namespace astro {
 
 // A date and time of day in Japan Standard Time, as the six boxes show them.
 struct CivilTime {
-    int year;    // astronomical numbering: 0 is the year before 1
-    int month;   // 1 to 12
-    int day;     // 1 to 31
-    int hour;    // 0 to 23
-    int minute;  // 0 to 59
-    int second;  // 0 to 59
+    int year;     // astronomical numbering: 0 is the year before 1
+    int month;    // 1 to 12
+    int day;      // 1 to 31
+    int hour;     // 0 to 23
+    int minute;   // 0 to 59
+    int second;   // 0 to 59
 };
 
 // The JST date and time of `julianDay` (UT), to the nearest second, in the calendar the
