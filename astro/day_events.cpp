@@ -68,6 +68,17 @@ double hourAngleOf(const SkyAt& sky, Body body) {
     return body == Body::Sun ? sky.sunHourAngle : sky.moonHourAngle;
 }
 
+// Consecutive samples whose Julian days differ from the step by more than this (days) lie
+// on either side of a change of calendar (October 1582), where the sky jumps by ten days.
+constexpr double CALENDAR_JUMP_DAYS = 1.0 / SECONDS_PER_DAY;
+
+// A run of samples, from index `begin` to `end` (exclusive), over which the Julian day runs
+// on without a jump.
+struct Segment {
+    std::size_t begin;
+    std::size_t end;
+};
+
 // The sky over one day at one place, sampled on the search grid.
 class DaySky {
   public:
@@ -78,34 +89,49 @@ class DaySky {
                           SAMPLES_AFTER_MIDNIGHT + 1;
         samples_.reserve(count);
         for (int k = 0; k < count; ++k) samples_.push_back(at(timeAt(k)));
+        std::size_t begin = 0;
+        for (std::size_t k = 1; k < samples_.size(); ++k) {
+            const double step = samples_[k].julianDay - samples_[k - 1].julianDay;
+            if (std::abs(step - SAMPLE_STEP_SECONDS / SECONDS_PER_DAY) > CALENDAR_JUMP_DAYS) {
+                segments_.push_back({begin, k});
+                begin = k;
+            }
+        }
+        segments_.push_back({begin, samples_.size()});
     }
 
     // Seconds after 00:00 JST of sample `k`.
-    static double timeAt(int k) { return (k - SAMPLES_BEFORE_MIDNIGHT) * SAMPLE_STEP_SECONDS; }
-    static double firstTime() { return timeAt(0); }
+    static double timeAt(std::size_t k) {
+        return (static_cast<double>(k) - SAMPLES_BEFORE_MIDNIGHT) * SAMPLE_STEP_SECONDS;
+    }
 
     SkyAt at(double seconds) const { return skyAt(date_, seconds, latitude_, longitude_); }
 
-    // The body's altitude over the grid, with the function that gives it between samples.
-    SampledCurve altitudeCurve(Body body) const {
+    // The runs of samples without a change of calendar: all of them, but on the day of one.
+    const std::vector<Segment>& segments() const { return segments_; }
+
+    // The body's altitude over a run of samples, with the function that gives it between.
+    SampledCurve altitudeCurve(Body body, const Segment& segment) const {
         std::vector<double> values;
-        values.reserve(samples_.size());
-        for (const SkyAt& sky : samples_) values.push_back(altitudeOf(sky, body));
-        return SampledCurve([this, body](double t) { return altitudeOf(at(t), body); }, firstTime(),
-                            SAMPLE_STEP_SECONDS, std::move(values), TURN_TOLERANCE_SECONDS);
+        values.reserve(segment.end - segment.begin);
+        for (std::size_t k = segment.begin; k < segment.end; ++k) {
+            values.push_back(altitudeOf(samples_[k], body));
+        }
+        return SampledCurve([this, body](double t) { return altitudeOf(at(t), body); },
+                            timeAt(segment.begin), SAMPLE_STEP_SECONDS, std::move(values),
+                            TURN_TOLERANCE_SECONDS);
     }
 
-    // The instants of the body's upper meridian passages: where its hour angle, which only
-    // grows, passes 0 (and not where it wraps from 180 to -180).
-    std::vector<double> transits(Body body) const {
+    // The instants of the body's upper meridian passages over a run of samples: where its
+    // hour angle, which only grows, passes 0 (and not where it wraps from 180 to -180).
+    std::vector<double> transits(Body body, const Segment& segment) const {
         std::vector<double> found;
         const auto hourAngle = [this, body](double t) { return hourAngleOf(at(t), body); };
-        for (std::size_t k = 0; k + 1 < samples_.size(); ++k) {
+        for (std::size_t k = segment.begin; k + 1 < segment.end; ++k) {
             const double ha = hourAngleOf(samples_[k], body);
             const double next = hourAngleOf(samples_[k + 1], body);
             if (ha < 0 && next >= 0 && next - ha < 180) {
-                found.push_back(refineCrossing(hourAngle, 0.0, timeAt(static_cast<int>(k)), ha,
-                                               timeAt(static_cast<int>(k + 1)), next,
+                found.push_back(refineCrossing(hourAngle, 0.0, timeAt(k), ha, timeAt(k + 1), next,
                                                CROSSING_TOLERANCE_SECONDS));
             }
         }
@@ -126,6 +152,7 @@ class DaySky {
     double latitude_;
     double longitude_;
     std::vector<SkyAt> samples_;
+    std::vector<Segment> segments_;
 };
 
 // A found event with the unrounded instant it was found at, to keep their order exact.
@@ -147,17 +174,23 @@ std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, d
             found.push_back({seconds, *event});
         }
     };
-    std::array<std::optional<SampledCurve>, 2> curves;
-    for (const AltitudeLevel& level : ALTITUDE_LEVELS) {
-        std::optional<SampledCurve>& curve = curves[static_cast<std::size_t>(level.body)];
-        if (!curve) curve = sky.altitudeCurve(level.body);
-        for (const LevelCrossing& c :
-             curve->crossings(level.altitude_deg, CROSSING_TOLERANCE_SECONDS)) {
-            add(c.rising ? level.rising : level.setting, level.body, c.time);
+    for (const Segment& segment : sky.segments()) {
+        std::array<std::optional<SampledCurve>, 2> curves;
+        for (const AltitudeLevel& level : ALTITUDE_LEVELS) {
+            std::optional<SampledCurve>& curve = curves[static_cast<std::size_t>(level.body)];
+            if (!curve) curve = sky.altitudeCurve(level.body, segment);
+            for (const LevelCrossing& c :
+                 curve->crossings(level.altitude_deg, CROSSING_TOLERANCE_SECONDS)) {
+                add(c.rising ? level.rising : level.setting, level.body, c.time);
+            }
+        }
+        for (double t : sky.transits(Body::Sun, segment)) {
+            add(DayEventKind::SunTransit, Body::Sun, t);
+        }
+        for (double t : sky.transits(Body::Moon, segment)) {
+            add(DayEventKind::MoonTransit, Body::Moon, t);
         }
     }
-    for (double t : sky.transits(Body::Sun)) add(DayEventKind::SunTransit, Body::Sun, t);
-    for (double t : sky.transits(Body::Moon)) add(DayEventKind::MoonTransit, Body::Moon, t);
 
     std::stable_sort(found.begin(), found.end(), [](const FoundEvent& a, const FoundEvent& b) {
         return a.seconds < b.seconds;

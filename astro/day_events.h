@@ -20,6 +20,8 @@
 //   23:59:59.6 is 00:00:00 of the next day.
 // - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
 //   possibly seconds apart) exactly when the extreme of its altitude passes the level.
+// - Where the calendar changes (October 1582) the sky jumps by ten days; no event is taken
+//   from the jump itself.
 #pragma once
 
 #include <vector>

@@ -48,6 +48,29 @@ std::string nameOf(DayEventKind kind) {
     return "?";
 }
 
+// The altitude at which an event of `kind` is counted, degrees (transits have none).
+double levelOf(DayEventKind kind) {
+    switch (kind) {
+        case DayEventKind::SunRise:
+        case DayEventKind::SunSet:
+            return -0.8333;
+        case DayEventKind::MoonRise:
+        case DayEventKind::MoonSet:
+            return 0.125;
+        case DayEventKind::CivilDawn:
+        case DayEventKind::CivilDusk:
+            return -6;
+        case DayEventKind::NauticalDawn:
+        case DayEventKind::NauticalDusk:
+            return -12;
+        case DayEventKind::AstronomicalDawn:
+        case DayEventKind::AstronomicalDusk:
+            return -18;
+        default:
+            return NAN;
+    }
+}
+
 // One event of the brute-force reckoning.
 struct ReferenceEvent {
     DayEventKind kind;
@@ -319,18 +342,12 @@ TEST(DayEventsConventions, AltitudeAtTheEventIsTheLevel) {
     // At the whole second nearest the crossing, the altitude lies within half a second's
     // motion (at most 15 degrees an hour) of the level.
     const double halfSecondMotion = 15.0 / 3600 / 2;
-    const std::map<DayEventKind, double> levels = {
-        {DayEventKind::SunRise, -0.8333},      {DayEventKind::SunSet, -0.8333},
-        {DayEventKind::MoonRise, 0.125},       {DayEventKind::MoonSet, 0.125},
-        {DayEventKind::CivilDawn, -6},         {DayEventKind::CivilDusk, -6},
-        {DayEventKind::NauticalDawn, -12},     {DayEventKind::NauticalDusk, -12},
-        {DayEventKind::AstronomicalDawn, -18}, {DayEventKind::AstronomicalDusk, -18},
-    };
     for (const ReferenceDay& d : referenceData().days) {
         for (const DayEvent& e : eventsOf(d)) {
-            const auto level = levels.find(e.kind);
-            if (level == levels.end()) continue;
-            EXPECT_NEAR(e.altitude, level->second, halfSecondMotion)
+            if (e.kind == DayEventKind::SunTransit || e.kind == DayEventKind::MoonTransit) {
+                continue;
+            }
+            EXPECT_NEAR(e.altitude, levelOf(e.kind), halfSecondMotion)
                 << d.name << " " << nameOf(e.kind);
         }
     }
@@ -403,6 +420,27 @@ TEST(DayEventsConventions, DatesAndPlacesTheCalculationRefusesGiveNothing) {
     // The last years the calculation carries still have their days.
     EXPECT_FALSE(astro::dayEvents(-32768, 3, 1, 35, 135).empty());
     EXPECT_FALSE(astro::dayEvents(32767, 12, 31, 35, 135).empty());
+}
+
+TEST(DayEventsConventions, NoEventAtTheChangeOfCalendar) {
+    // In October 1582 the calculation's calendar jumps ten days within a few hours of some
+    // JST day's midnight, and the sky with it: the Moon may stand 50 degrees lower a second
+    // later. Every event of the days around must still be a true crossing at its level, and
+    // Kyoto still sees one sunrise, one transit of the Sun and one sunset a day.
+    const double halfSecondMotion = 15.0 / 3600 / 2;
+    for (int day = 1; day <= 20; ++day) {
+        const std::vector<DayEvent> events = astro::dayEvents(1582, 10, day, 35.0116, 135.7681);
+        EXPECT_EQ(count(events, DayEventKind::SunRise), 1) << day;
+        EXPECT_EQ(count(events, DayEventKind::SunTransit), 1) << day;
+        EXPECT_EQ(count(events, DayEventKind::SunSet), 1) << day;
+        for (const DayEvent& e : events) {
+            if (e.kind == DayEventKind::SunTransit || e.kind == DayEventKind::MoonTransit) {
+                continue;
+            }
+            EXPECT_NEAR(e.altitude, levelOf(e.kind), halfSecondMotion)
+                << "1582-10-" << day << " " << nameOf(e.kind);
+        }
+    }
 }
 
 // --- The Moon's age ---------------------------------------------------------------------------
