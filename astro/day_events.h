@@ -1,0 +1,79 @@
+// The day at a place: rising, meridian passage and setting of the Sun and the Moon, the
+// Sun's twilights, the altitudes of both over the day, and the Moon's age.
+//
+// Conventions:
+// - Positions come from the same series and the same steps as the window's figures
+//   (calculatePass), so at any instant the altitudes here equal the window's altitudes.
+// - A day is a calendar day in Japan Standard Time (UTC+9), from 00:00 inclusive to 24:00
+//   exclusive, reckoned with the calendar rules of the calculation (October 1582 included).
+// - The Sun rises and sets when the geometric altitude of its centre crosses -0.8333
+//   degrees (refraction and semidiameter); the Moon at +0.125 degrees (the mean value that
+//   stands for its parallax, semidiameter and refraction, since the series give no
+//   distance). Civil, nautical and astronomical twilight begin and end when the Sun's centre
+//   crosses -6, -12 and -18 degrees.
+// - A transit is the upper meridian passage (hour angle 0), reported with the body's
+//   altitude then, even when that altitude is below the horizon.
+// - An event that does not happen on the day is absent; one that happens twice appears twice.
+// - Each event is found to a millisecond and reported at the nearest whole second of the
+//   clock (halves upwards), with the Julian day and altitude that the calculation gives for
+//   that time typed in. It belongs to the day on which that second falls: a crossing at
+//   23:59:59.6 is 00:00:00 of the next day.
+// - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
+//   possibly seconds apart) exactly when the extreme of its altitude passes the level.
+// - Where the calendar changes (October 1582) the sky jumps by ten days; no event is taken
+//   from the jump itself.
+#pragma once
+
+#include <vector>
+
+namespace astro {
+
+enum class DayEventKind {
+    SunRise,
+    SunTransit,
+    SunSet,
+    MoonRise,
+    MoonTransit,
+    MoonSet,
+    CivilDawn,
+    CivilDusk,
+    NauticalDawn,
+    NauticalDusk,
+    AstronomicalDawn,
+    AstronomicalDusk,
+};
+
+struct DayEvent {
+    DayEventKind kind;
+    // The instant of the event, Julian day in Universal Time (as `julianDay` of the
+    // calculation).
+    double julianDay;
+    // The body's geometric altitude at that instant, degrees.
+    double altitude;
+};
+
+// Every event of the Japan Standard Time calendar day `year`-`month`-`day` at the place
+// (degrees, north and east positive), in time order. A date the calculation cannot carry
+// gives no events.
+std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, double longitude);
+
+// The altitudes of the Sun and the Moon at one instant.
+struct AltitudeSample {
+    double julianDay;     // Universal Time
+    double sunAltitude;   // degrees, geometric
+    double moonAltitude;  // degrees, geometric
+};
+
+// The altitudes over the Japan Standard Time calendar day at the place, at `steps` + 1
+// evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves). At a whole
+// second of the clock each sample is the calculation's figure for that time typed in. A date
+// the calculation cannot carry, or fewer than one step, gives none.
+std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
+                                         double longitude, int steps);
+
+// The Moon's age at `julianDay` (UT): days since the preceding new Moon, the last instant at
+// which the apparent ecliptic longitudes of the Moon and the Sun were equal. In [0, about
+// 29.9).
+double moonAge(double julianDay);
+
+}  // namespace astro
