@@ -47,10 +47,8 @@ double equationOfTimeMinutes(double meanSunRightAscension, double sunRightAscens
 std::string equationOfTimeCaption(double equationMinutes) {
     const bool negative = equationMinutes < 0;
     const MinutesSeconds shown = minutesSecondsOf(negative ? -equationMinutes : equationMinutes);
-    // Less than a second below zero shows as zero, without a minus sign, as the result
-    // fields show no "-0.00".
-    const bool showsZero = shown.minutes == 0 && shown.seconds == 0;
-    return (negative && !showsZero ? "-" : "") + blankSignedWhole(shown.minutes) + "分" +
+    // The sign is that of E itself, so under a second below zero shows as "- 0分 0秒".
+    return (negative ? "-" : "") + blankSignedWhole(shown.minutes) + "分" +
            blankSignedWhole(shown.seconds) + "秒";
 }
 

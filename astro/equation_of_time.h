@@ -18,8 +18,7 @@ double equationOfTimeMinutes(double meanSunRightAscension, double sunRightAscens
 
 // Caption of the equation of time E (minutes): the whole minutes, "分", the truncated
 // seconds, "秒", each number preceded by one blank, and a leading "-" when E is negative
-// (5.5 gives " 5分 30秒", -0.25 gives "- 0分 15秒"), except where both numbers shown are 0
-// (-0.001 gives " 0分 0秒"). UTF-8.
+// (5.5 gives " 5分 30秒", -0.25 gives "- 0分 15秒", -0.001 gives "- 0分 0秒"). UTF-8.
 std::string equationOfTimeCaption(double equationMinutes);
 
 // Sets `equationOfTimeCaption` from `julianDay` and `sunRightAscension`.

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "constants.h"
+
 namespace astro {
 
 namespace {
@@ -10,13 +12,14 @@ namespace {
 // The first month number whose sum with 12 no longer fits 16 bits.
 constexpr int FIRST_OVERFLOWING_MONTH = std::numeric_limits<std::int16_t>::max() - 12 + 1;
 
-// Day of October 1582 from which the Gregorian reckoning applies. The calendar went from
-// Thursday 4 October (Julian) straight to Friday 15 October (Gregorian); the ten dates in
-// between never existed. The switch is put at the first of them, so that every date that
-// existed is reckoned in its own calendar even when the day handed in is Universal Time
-// several hours behind the civil date typed (15 October 1582, 08:00 at UT+9 is 14 October,
-// 23:00 UT), and the dates that never existed read as proleptic Gregorian ones.
-constexpr double FIRST_GREGORIAN_DAY_OF_OCTOBER_1582 = 5.0;
+// UT day of October 1582, with its fraction, from which the Gregorian reckoning applies.
+// The calendar went from Thursday 4 October (Julian) straight to Friday 15 October
+// (Gregorian). The day handed in is Universal Time, while the date was typed in Japan
+// Standard Time, 9 hours ahead: 15 October 00:00 JST is 14 October 15:00 UT, day 14.625.
+// Putting the switch there reckons every date typed from 15 October on (including the first
+// nine hours of the 15th, whose UT day is still the 14th) as Gregorian, and every date typed
+// before it, the ten days that never existed among them, as Julian.
+constexpr double FIRST_GREGORIAN_UT_DAY_OF_OCTOBER_1582 = 15.0 - JST_OFFSET_DAYS;
 
 // Gregorian correction B = 2 - A + trunc(A / 4), A = trunc(y / 100), in days.
 double gregorianCorrection(int y) {
@@ -30,7 +33,7 @@ bool isGregorian(int year, int month, double day) {
     if (year <= 1581) return false;
     if (month >= 11) return true;
     if (month <= 9) return false;
-    return day >= FIRST_GREGORIAN_DAY_OF_OCTOBER_1582;
+    return day >= FIRST_GREGORIAN_UT_DAY_OF_OCTOBER_1582;
 }
 
 }  // namespace

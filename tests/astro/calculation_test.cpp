@@ -57,6 +57,26 @@ TEST(TimeArithmetic, NegativeDayGivesNegativeHourThatSiderealTimeAbsorbs) {
     EXPECT_LT(v.siderealTime, 24.001);
 }
 
+// October 1582 as typed in Japan Standard Time: every date before the 15th is reckoned in
+// the Julian calendar, every date from the 15th on in the Gregorian one. Julian day numbers
+// reckoned by hand: 1582-10-0.0 is 2299155.5 in the Julian calendar, 2299145.5 in the
+// Gregorian (B = -10), and the UT day is the JST day and time less 9 hours.
+TEST(CalculationPass, CalendarReformOf1582AsTypedInJapanStandardTime) {
+    const auto jdAt = [](double day, double hour, double minute, double second) {
+        return passAt({1582, 10, day, hour, minute, second, 35.65, 139.75}).julianDay;
+    };
+    // The last second of 14 October JST (UT day 14.62499), still Julian.
+    EXPECT_NEAR(jdAt(14, 23, 59, 59), 2299170.125 - 1.0 / 86400, 1e-8);
+    // One second later, 15 October 00:00 JST (UT day 14.625): Gregorian.
+    EXPECT_EQ(jdAt(15, 0, 0, 0), 2299160.125);
+    // 15 October 08:59 JST, whose UT day is still the 14th: Gregorian.
+    EXPECT_NEAR(jdAt(15, 8, 59, 0), 2299160.125 + 8.0 / 24 + 59.0 / 1440, 1e-8);
+    // 4 October and 10 October (a day that never existed), both at 12:00 JST: Julian.
+    EXPECT_EQ(jdAt(4, 12, 0, 0), 2299159.625);
+    EXPECT_EQ(jdAt(10, 12, 0, 0), 2299165.625);
+    EXPECT_EQ(jdAt(10, 0, 0, 0), 2299165.125);
+}
+
 TEST(CalculationPass, AllBoxesEmptyStillCalculates) {
     const auto v = passAt({0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(std::isfinite(v.sunAltitude));

@@ -17,9 +17,13 @@ TEST(EquationOfTimeCaption, BlanksUnitsAndSign) {
     EXPECT_EQ(equationOfTimeCaption(-0.25), "- 0分 15秒");
     EXPECT_EQ(equationOfTimeCaption(-16.5), "- 16分 30秒");
     EXPECT_EQ(equationOfTimeCaption(14.25), " 14分 15秒");
-    // Under a second below zero shows as zero: no "- 0分 0秒".
-    EXPECT_EQ(equationOfTimeCaption(-0.001), " 0分 0秒");
+    // The sign is that of E, also under a second below zero, where both numbers show 0.
+    EXPECT_EQ(equationOfTimeCaption(-0.001), "- 0分 0秒");
+    EXPECT_EQ(equationOfTimeCaption(-1e-300), "- 0分 0秒");
+    EXPECT_EQ(equationOfTimeCaption(-0.999 / 60.0), "- 0分 0秒");
     EXPECT_EQ(equationOfTimeCaption(-1.0 / 60.0), "- 0分 1秒");
+    EXPECT_EQ(equationOfTimeCaption(-0.0), " 0分 0秒");  // negative zero is not below zero
+    EXPECT_EQ(equationOfTimeCaption(0.001), " 0分 0秒");
 }
 
 TEST(MeanSun, AtTheOriginOf1900) {

@@ -47,12 +47,18 @@ TEST(JulianDay, CalendarReformOf1582) {
     // The last Julian day and the first Gregorian one are consecutive.
     EXPECT_EQ(jd(1582, 10, 15.0) - jd(1582, 10, 4.0), 1.0);
     EXPECT_EQ(jd(1582, 11, 1.0) - jd(1582, 10, 4.0), 18.0);
-    // From 15 October on the Gregorian reckoning holds, also for a UT day fraction that
-    // lies before midnight of the civil date (15 October, 08:00 at UT+9).
+    // The switch lies at UT day 14.625, 15 October 00:00 in Japan Standard Time: the
+    // Gregorian reckoning holds from there on, also for the hours of the 15th (JST) whose
+    // UT day is still the 14th.
+    EXPECT_EQ(jd(1582, 10, 14.625), 2299160.125);
     EXPECT_EQ(jd(1582, 10, 14.625), jd(1582, 10, 15.0) - 0.375);
     EXPECT_EQ(jd(1582, 10, 31.0) + 1.0, jd(1582, 11, 1.0));
-    // Up to 4 October the Julian one, through the whole of that day.
+    // Before it the Julian one: 4 October, and the days that never existed (typed 5 to 14
+    // October JST) counted on from it.
     EXPECT_NEAR(jd(1582, 10, 4.99) - jd(1582, 10, 1.0), 3.99, 1e-9);
+    EXPECT_EQ(jd(1582, 10, 10.0), jd(1582, 10, 4.0) + 6.0);
+    EXPECT_EQ(jd(1582, 10, 14.5), 2299170.0);
+    EXPECT_NEAR(jd(1582, 10, 14.624), 2299170.124, 1e-9);
     EXPECT_EQ(jd(1582, 9, 30.0) + 1.0, jd(1582, 10, 1.0));
 }
 

@@ -39,9 +39,9 @@ series can carry). Lines starting with "#" are comments.
 Choices where the formulas alone leave a gap, made the same way as in the C++ code's contract:
 - A year or month whose rounded value lies outside -32768..32767, a year of -32768 with a month
   of 2 or less, or a month of 32756 or more, is refused.
-- 1582 October: the Gregorian correction applies when the UT day with its fraction is 5.0 or
-  more (the dates that existed are reckoned in their own calendar, the ten that never existed
-  as proleptic Gregorian), otherwise none.
+- 1582 October: the Gregorian correction applies when the UT day with its fraction is
+  15 - 9/24 = 14.625 or more, that is from 15 October 00:00 Japan Standard Time on, otherwise
+  none (every date typed before the 15th, the ten that never existed among them, is Julian).
 - Horizon: x2 exactly 0 gives an azimuth of 270 when x1 < 0, else 90; x3 of 1 or more gives an
   altitude of +90, of -1 or less -90.
 - The equation of time is brought into [-720, 720) by whole days of 1440 minutes.
@@ -138,7 +138,7 @@ def ymd_yd(year, month, day):
     elif month >= 11:
         b = gregorian()
     else:  # 1582 October
-        b = gregorian() if day >= 5.0 else 0.0
+        b = gregorian() if day >= 15.0 - 9.0 / 24.0 else 0.0
 
     if year >= 1:
         c = trunc(365.25 * yf)
@@ -331,8 +331,6 @@ def equation_of_time_caption(jd, sun_ra):
         sign = "-"
     minutes = trunc(e)
     seconds = trunc(60.0 * (e - minutes))
-    if minutes == 0 and seconds == 0:
-        sign = ""  # less than a second below zero shows as zero, without a minus sign
     return "%s %d分 %d秒" % (sign, int(minutes), int(seconds))
 
 
@@ -449,6 +447,8 @@ def check_worked_examples():
                           ((2000, 13, 1.0), 2451910.5)):
         assert ymd_yd(y, m, d) == jd, (y, m, d)
     assert ymd_yd(1582, 10, 15.0) == ymd_yd(1582, 10, 4.0) + 1.0
+    assert ymd_yd(1582, 10, 14.625) == 2299160.125  # 15 October 00:00 JST, Gregorian
+    assert ymd_yd(1582, 10, 10.0) == ymd_yd(1582, 10, 4.0) + 6.0  # never existed: Julian
     assert round_to_int16(2.5) == 2 and round_to_int16(3.5) == 4
     for angle, reduced in ((-10.0, 350.0), (720.0, 0.0), (-360.0, 0.0), (1234.5, 154.5)):
         assert normalize_degrees(angle) == reduced
@@ -551,7 +551,7 @@ def edge_cases(rng):
     for lat in (0, 90, -90, -0.0, 89.9999, -89.9999, 35.5):
         for lon in (0, 180, -180, 181, -181, 360, -360, 540, 720, -1000, 1e6, 139.75):
             add(2023, 8, 15, 12, 0, 0, lat, lon)
-    # 1582 October and the change of calendar, around 5.0 UT.
+    # 1582 October and the change of calendar at 15 October 00:00 JST (UT day 14.625).
     for day in (1, 4, 5, 6, 10, 14, 15, 16, 31):
         for hour, minute, second in ((0, 0, 0), (8, 59, 59), (9, 0, 0), (9, 0, 0.001),
                                      (21, 0, 0), (33, 0, 0)):
@@ -564,6 +564,10 @@ def edge_cases(rng):
     add(1582, 10, 5, 9, -0.0, 0)
     add(1582, 10, 4, 33, 0, 0)
     add(1582, 10, 4, 32, 59, 59.999)
+    for day, hour, minute, second in ((14, 23, 59, 59), (14, 23, 59, 59.999), (14, 24, 0, 0),
+                                      (15, 0, 0, 0), (15, 0, 0, 0.001), (15, 8, 59, 0),
+                                      (15, -0.0, 0, 0), (10, 0, 0, 0), (5, 0, 0, 0)):
+        add(1582, 10, day, hour, minute, second, 35.65, 139.75)
     # Year 1, year 0 and before: both branches of the year term.
     for year in (1, 0, -1, -4, -100, -1000, -2000, -10000, -32767, -32768):
         add(year, 3, 1, 9, 0, 0)
