@@ -29,4 +29,18 @@ inline constexpr double MINUTES_PER_DAY = 1440.0;
 // far beyond any instant the series describe, and far inside that range.
 inline constexpr double MAX_ABS_JULIAN_CENTURIES = 1e150;
 
+// Seconds in a day.
+inline constexpr double SECONDS_PER_DAY = 86400.0;
+
+// Altitudes of the centre (geometric, degrees) at which the day's events are counted. The
+// Sun rises and sets at -0.8333: refraction at the horizon (34') and the semidiameter (16')
+// lift its upper limb into view while the centre is that far below. The Moon at +0.125: the
+// mean value of its parallax (57', lowering it) less refraction and semidiameter, since the
+// series give no distance. Civil, nautical and astronomical twilight at -6, -12 and -18.
+inline constexpr double SUN_RISE_SET_ALTITUDE_DEG = -0.8333;
+inline constexpr double MOON_RISE_SET_ALTITUDE_DEG = 0.125;
+inline constexpr double CIVIL_TWILIGHT_ALTITUDE_DEG = -6.0;
+inline constexpr double NAUTICAL_TWILIGHT_ALTITUDE_DEG = -12.0;
+inline constexpr double ASTRONOMICAL_TWILIGHT_ALTITUDE_DEG = -18.0;
+
 }  // namespace astro

@@ -1,0 +1,183 @@
+#include "day_events.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "constants.h"
+#include "crossings.h"
+#include "day_sky.h"
+
+namespace astro {
+
+namespace {
+
+// The day is sampled every half hour, from an hour before 00:00 to an hour after 24:00, and
+// every crossing is refined between the samples. Within 60 degrees of the equator this
+// misses nothing. The altitude h of a body at declination d, seen from latitude p, has
+// sin h = sin p sin d + cos p cos d cos H with the hour angle H growing by about 15 degrees
+// an hour (14.5 for the Moon), and d changing by at most 0.28 degrees an hour (the Moon).
+// dh/dt = 0 where cos p cos d sin H dH/dt equals a term of the size of dd/dt, so where
+// |sin H| <= (0.28 / 14.5) / (cos 60 cos 28.6) < 0.05: within 3 degrees of H = 0 and 180.
+// The altitude therefore turns only near the upper and the lower meridian passage, at least
+// 11 hours apart, far more than the two steps (one hour) that the crossing search allows
+// between two turns; between turns it is monotonic. Each turn whose three samples lie on one
+// side of a level is refined (golden section, to 0.05 s) and gives a crossing pair exactly
+// when its extremum passes the level, so a Moon that touches the horizon for a few minutes,
+// or seconds, is found, and one that only reaches it is not: grazing cases are decided by
+// the extremum's altitude alone, the same way on every run. Beyond 60 degrees the turns stay
+// near the meridian up to about 85 degrees, and the search holds; only within a few degrees
+// of a pole may the Moon's own motion in declination make two turns close together.
+constexpr double SAMPLE_STEP_SECONDS = 1800.0;
+constexpr int SAMPLES_BEFORE_MIDNIGHT = 2;
+constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
+
+// Crossings are refined to a millisecond, then reported at the nearest whole second of the
+// clock: the instant the window calculates when that time is typed.
+constexpr double CROSSING_TOLERANCE_SECONDS = 1e-3;
+
+// The two bodies.
+enum class Body { Sun, Moon };
+
+// A level of a body's altitude and the events of crossing it upwards and downwards.
+struct AltitudeLevel {
+    Body body;
+    double altitude_deg;
+    DayEventKind rising;
+    DayEventKind setting;
+};
+
+constexpr std::array<AltitudeLevel, 5> ALTITUDE_LEVELS = {{
+    {Body::Sun, SUN_RISE_SET_ALTITUDE_DEG, DayEventKind::SunRise, DayEventKind::SunSet},
+    {Body::Sun, CIVIL_TWILIGHT_ALTITUDE_DEG, DayEventKind::CivilDawn, DayEventKind::CivilDusk},
+    {Body::Sun, NAUTICAL_TWILIGHT_ALTITUDE_DEG, DayEventKind::NauticalDawn,
+     DayEventKind::NauticalDusk},
+    {Body::Sun, ASTRONOMICAL_TWILIGHT_ALTITUDE_DEG, DayEventKind::AstronomicalDawn,
+     DayEventKind::AstronomicalDusk},
+    {Body::Moon, MOON_RISE_SET_ALTITUDE_DEG, DayEventKind::MoonRise, DayEventKind::MoonSet},
+}};
+
+double altitudeOf(const SkyAt& sky, Body body) {
+    return body == Body::Sun ? sky.sunAltitude : sky.moonAltitude;
+}
+
+double hourAngleOf(const SkyAt& sky, Body body) {
+    return body == Body::Sun ? sky.sunHourAngle : sky.moonHourAngle;
+}
+
+// The sky over one day at one place, sampled on the search grid.
+class DaySky {
+  public:
+    DaySky(const CalendarDay& date, double latitude, double longitude)
+        : date_(date), latitude_(latitude), longitude_(longitude) {
+        const int count = SAMPLES_BEFORE_MIDNIGHT +
+                          static_cast<int>(SECONDS_PER_DAY / SAMPLE_STEP_SECONDS) +
+                          SAMPLES_AFTER_MIDNIGHT + 1;
+        samples_.reserve(count);
+        for (int k = 0; k < count; ++k) samples_.push_back(at(timeAt(k)));
+    }
+
+    // Seconds after 00:00 JST of sample `k`.
+    static double timeAt(int k) { return (k - SAMPLES_BEFORE_MIDNIGHT) * SAMPLE_STEP_SECONDS; }
+    static double firstTime() { return timeAt(0); }
+
+    SkyAt at(double seconds) const { return skyAt(date_, seconds, latitude_, longitude_); }
+
+    // The body's altitude over the grid, with the function that gives it between samples.
+    SampledCurve altitudeCurve(Body body) const {
+        std::vector<double> values;
+        values.reserve(samples_.size());
+        for (const SkyAt& sky : samples_) values.push_back(altitudeOf(sky, body));
+        return SampledCurve([this, body](double t) { return altitudeOf(at(t), body); }, firstTime(),
+                            SAMPLE_STEP_SECONDS, std::move(values));
+    }
+
+    // The instants of the body's upper meridian passages: where its hour angle, which only
+    // grows, passes 0 (and not where it wraps from 180 to -180).
+    std::vector<double> transits(Body body) const {
+        std::vector<double> found;
+        const auto hourAngle = [this, body](double t) { return hourAngleOf(at(t), body); };
+        for (std::size_t k = 0; k + 1 < samples_.size(); ++k) {
+            const double ha = hourAngleOf(samples_[k], body);
+            const double next = hourAngleOf(samples_[k + 1], body);
+            if (ha < 0 && next >= 0 && next - ha < 180) {
+                found.push_back(refineCrossing(hourAngle, 0.0, timeAt(static_cast<int>(k)), ha,
+                                               timeAt(static_cast<int>(k + 1)), next,
+                                               CROSSING_TOLERANCE_SECONDS));
+            }
+        }
+        return found;
+    }
+
+    // The event of `kind` at the whole second of the clock nearest to `seconds`, when that
+    // second belongs to the day (00:00:00 to 23:59:59), with the body's altitude then.
+    std::optional<DayEvent> eventAt(DayEventKind kind, Body body, double seconds) const {
+        const double second = std::floor(seconds + 0.5);
+        if (second < 0 || second >= SECONDS_PER_DAY) return std::nullopt;
+        const SkyAt sky = at(second);
+        return DayEvent{kind, sky.julianDay, altitudeOf(sky, body)};
+    }
+
+  private:
+    CalendarDay date_;
+    double latitude_;
+    double longitude_;
+    std::vector<SkyAt> samples_;
+};
+
+// A found event with the unrounded instant it was found at, to keep their order exact.
+struct FoundEvent {
+    double seconds;
+    DayEvent event;
+};
+
+}  // namespace
+
+std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, double longitude) {
+    const std::optional<CalendarDay> date = calendarDayOf(year, month, day);
+    if (!date || !std::isfinite(latitude) || !std::isfinite(longitude)) return {};
+    const DaySky sky(*date, latitude, longitude);
+
+    std::vector<FoundEvent> found;
+    const auto add = [&](DayEventKind kind, Body body, double seconds) {
+        if (const std::optional<DayEvent> event = sky.eventAt(kind, body, seconds)) {
+            found.push_back({seconds, *event});
+        }
+    };
+    std::array<std::optional<SampledCurve>, 2> curves;
+    for (const AltitudeLevel& level : ALTITUDE_LEVELS) {
+        std::optional<SampledCurve>& curve = curves[static_cast<std::size_t>(level.body)];
+        if (!curve) curve = sky.altitudeCurve(level.body);
+        for (const LevelCrossing& c :
+             curve->crossings(level.altitude_deg, CROSSING_TOLERANCE_SECONDS)) {
+            add(c.rising ? level.rising : level.setting, level.body, c.time);
+        }
+    }
+    for (double t : sky.transits(Body::Sun)) add(DayEventKind::SunTransit, Body::Sun, t);
+    for (double t : sky.transits(Body::Moon)) add(DayEventKind::MoonTransit, Body::Moon, t);
+
+    std::stable_sort(found.begin(), found.end(), [](const FoundEvent& a, const FoundEvent& b) {
+        return a.seconds < b.seconds;
+    });
+    std::vector<DayEvent> events;
+    events.reserve(found.size());
+    for (const FoundEvent& f : found) events.push_back(f.event);
+    return events;
+}
+
+std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
+                                         double longitude, int steps) {
+    const std::optional<CalendarDay> date = calendarDayOf(year, month, day);
+    if (!date || steps < 1 || !std::isfinite(latitude) || !std::isfinite(longitude)) return {};
+    std::vector<AltitudeSample> samples;
+    samples.reserve(static_cast<std::size_t>(steps) + 1);
+    for (int i = 0; i <= steps; ++i) {
+        const double seconds = SECONDS_PER_DAY * i / steps;
+        const SkyAt sky = skyAt(*date, seconds, latitude, longitude);
+        samples.push_back({sky.julianDay, sky.sunAltitude, sky.moonAltitude});
+    }
+    return samples;
+}
+
+}  // namespace astro

@@ -1,0 +1,59 @@
+// The Moon's age: days since the last instant at which the apparent ecliptic longitudes of
+// the Moon and the Sun, from the calculation's series, were equal.
+#include <cmath>
+
+#include "angles.h"
+#include "calculation.h"
+#include "crossings.h"
+#include "day_events.h"
+#include "ephemeris.h"
+#include "working_variables.h"
+
+namespace astro {
+
+namespace {
+
+// The elongation in longitude of the series grows by between 10.73 and 14.37 degrees a day
+// (a scan of years -18600 to 41700, wider than the calculation's 16-bit years). The bounds
+// below hold them with room to spare.
+constexpr double SLOWEST_ELONGATION_DEG_PER_DAY = 10.5;
+constexpr double FASTEST_ELONGATION_DEG_PER_DAY = 14.6;
+
+// Widening of the search bracket at each end, days (about a second): keeps the ends clear
+// of the new Moon when the age is tiny.
+constexpr double BRACKET_MARGIN_DAYS = 1e-5;
+
+// The new Moon is refined to this many days (about a millisecond).
+constexpr double NEW_MOON_TOLERANCE_DAYS = 1e-8;
+
+// The Moon's apparent ecliptic longitude minus the Sun's, degrees, not reduced: the
+// ephemeris pass leaves the Moon's apparent longitude in the conversion slot.
+double elongationInLongitude(double julianDay) {
+    WorkingVariables v;
+    v.julianCenturies = julianCenturiesOf(julianDay);
+    computeEphemeris(v);
+    return v.convLongitude - v.sunLongitude;
+}
+
+}  // namespace
+
+double moonAge(double julianDay) {
+    const double elongation = normalizeDegrees(elongationInLongitude(julianDay));
+    // The new Moon lies between these two instants; over them the elongation stays within
+    // -134 and +96 degrees of the new Moon's, so reduced into [-180, 180) it is continuous
+    // and crosses 0 once.
+    const double earliest =
+        julianDay - elongation / SLOWEST_ELONGATION_DEG_PER_DAY - BRACKET_MARGIN_DAYS;
+    const double latest =
+        julianDay - elongation / FASTEST_ELONGATION_DEG_PER_DAY + BRACKET_MARGIN_DAYS;
+    const auto centredElongation = [earliest](double daysAfterEarliest) {
+        return std::remainder(elongationInLongitude(earliest + daysAfterEarliest), 360.0);
+    };
+    const double span = latest - earliest;
+    const double newMoon =
+        earliest + refineCrossing(centredElongation, 0.0, 0.0, centredElongation(0.0), span,
+                                  centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
+    return std::fmax(0.0, julianDay - newMoon);
+}
+
+}  // namespace astro
