@@ -145,9 +145,12 @@ void DayChart::clear() {
 }
 
 QRectF DayChart::plotArea() const {
-    const Margins m = marginsFor(font());
-    return QRectF(m.left, m.top, std::max(1.0, width() - m.left - m.right),
-                  std::max(1.0, height() - m.top - m.bottom));
+    if (!plotArea_) {
+        const Margins m = marginsFor(font());
+        plotArea_ = QRectF(m.left, m.top, std::max(1.0, width() - m.left - m.right),
+                           std::max(1.0, height() - m.top - m.bottom));
+    }
+    return *plotArea_;
 }
 
 double DayChart::xOfHour(double hour) const {
@@ -182,12 +185,14 @@ QRect DayChart::instantStrip(std::optional<double> hourOfDay) const {
 
 void DayChart::resizeEvent(QResizeEvent* event) {
     backgroundValid_ = false;
+    plotArea_.reset();
     QWidget::resizeEvent(event);
 }
 
 void DayChart::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
         backgroundValid_ = false;
+        plotArea_.reset();
         update();
     }
     QWidget::changeEvent(event);

@@ -71,6 +71,8 @@ class DayChart : public QWidget {
     std::vector<astro::AltitudeSample> samples_;
     std::vector<astro::DayEvent> events_;
     std::optional<double> instantHour_;
+    // The plot's rectangle, from the size and the font; measured once for each of them.
+    mutable std::optional<QRectF> plotArea_;
     QPixmap background_;
     bool backgroundValid_ = false;
     int backgroundRenders_ = 0;

@@ -20,8 +20,9 @@ namespace app {
 
 namespace {
 
-// Samples of the curves over the day: one every two minutes.
-constexpr int ALTITUDE_STEPS = 720;
+// Samples of the curves over the day: one every five minutes, a few pixels apart on the
+// chart; the curves bend little enough between them to look smooth.
+constexpr int ALTITUDE_STEPS = 288;
 
 // The window's own colours, the same by day and by night (the chart's ground and ink).
 const QColor GROUND(0xf5, 0xf7, 0xfa);
@@ -175,8 +176,10 @@ void DayWindow::showCalculation(double julianDay, double latitude, double longit
             return;
         }
     }
-    message_->clear();
-    message_->hide();
+    if (!message_->isHidden()) {
+        message_->clear();
+        message_->hide();
+    }
     chart_->setInstant((julianDay - shown_->dayStartJulianDay) * 24.0);
 }
 
