@@ -12,10 +12,6 @@ namespace {
 // step of a golden-section search.
 constexpr double GOLDEN_FRACTION = 0.6180339887498949;
 
-// Extremum searches stop at this many seconds: near a turn the function changes by about
-// (1/2) f'' t^2, nothing at this scale.
-constexpr double EXTREMUM_TOLERANCE_SECONDS = 0.05;
-
 // Enough steps to narrow any bracket of a double to its last bits.
 constexpr int MAX_REFINEMENT_STEPS = 200;
 
@@ -77,11 +73,12 @@ Extremum refineExtremum(const TimeFunction& f, double a, double b, bool maximum,
 }
 
 SampledCurve::SampledCurve(TimeFunction f, double firstTime, double step,
-                           std::vector<double> values)
+                           std::vector<double> values, double turnTolerance)
     : f_(std::move(f)),
       firstTime_(firstTime),
       step_(step),
       values_(std::move(values)),
+      turnTolerance_(turnTolerance),
       turns_(values_.size()) {}
 
 double SampledCurve::timeAt(std::size_t index) const {
@@ -91,8 +88,7 @@ double SampledCurve::timeAt(std::size_t index) const {
 const Extremum& SampledCurve::turnAt(std::size_t index, bool maximum) {
     std::optional<Extremum>& turn = turns_[index];
     if (!turn) {
-        turn = refineExtremum(f_, timeAt(index - 1), timeAt(index + 1), maximum,
-                              EXTREMUM_TOLERANCE_SECONDS);
+        turn = refineExtremum(f_, timeAt(index - 1), timeAt(index + 1), maximum, turnTolerance_);
     }
     return *turn;
 }

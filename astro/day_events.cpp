@@ -34,8 +34,10 @@ constexpr int SAMPLES_BEFORE_MIDNIGHT = 2;
 constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
 
 // Crossings are refined to a millisecond, then reported at the nearest whole second of the
-// clock: the instant the window calculates when that time is typed.
+// clock: the instant the window calculates when that time is typed. Turns are refined to
+// 0.05 s: near a turn the altitude changes by (1/2) h'' t^2, nothing at that scale.
 constexpr double CROSSING_TOLERANCE_SECONDS = 1e-3;
+constexpr double TURN_TOLERANCE_SECONDS = 0.05;
 
 // The two bodies.
 enum class Body { Sun, Moon };
@@ -90,7 +92,7 @@ class DaySky {
         values.reserve(samples_.size());
         for (const SkyAt& sky : samples_) values.push_back(altitudeOf(sky, body));
         return SampledCurve([this, body](double t) { return altitudeOf(at(t), body); }, firstTime(),
-                            SAMPLE_STEP_SECONDS, std::move(values));
+                            SAMPLE_STEP_SECONDS, std::move(values), TURN_TOLERANCE_SECONDS);
     }
 
     // The instants of the body's upper meridian passages: where its hour angle, which only

@@ -14,6 +14,12 @@
 // - A transit is the upper meridian passage (hour angle 0), reported with the body's
 //   altitude then, even when that altitude is below the horizon.
 // - An event that does not happen on the day is absent; one that happens twice appears twice.
+// - Each event is found to a millisecond and reported at the nearest whole second of the
+//   clock (halves upwards), with the Julian day and altitude that the calculation gives for
+//   that time typed in. It belongs to the day on which that second falls: a crossing at
+//   23:59:59.6 is 00:00:00 of the next day.
+// - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
+//   possibly seconds apart) exactly when the extreme of its altitude passes the level.
 #pragma once
 
 #include <vector>
@@ -57,7 +63,9 @@ struct AltitudeSample {
 };
 
 // The altitudes over the Japan Standard Time calendar day at the place, at `steps` + 1
-// evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves).
+// evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves). At a whole
+// second of the clock each sample is the calculation's figure for that time typed in. A date
+// the calculation cannot carry, or fewer than one step, gives none.
 std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
                                          double longitude, int steps);
 

@@ -1,8 +1,10 @@
 // Compares the program's Sun and Moon with libnova's over 1900-2100 at pseudo-random
-// instants and places, prints the statistics as Markdown tables and writes every sample's
-// differences to a CSV file.
+// instants and places, then the day's events and the Moon's age at pseudo-random place-dates,
+// prints the statistics as Markdown tables and writes every sample's differences to CSV
+// files.
 //
-//   accuracy_compare [--samples N] [--seed S] [--csv PATH]
+//   accuracy_compare [--samples N] [--seed S] [--csv PATH] [--event-days N]
+//                    [--events-csv PATH]
 
 #include <chrono>
 #include <cmath>
@@ -18,7 +20,9 @@
 
 #include "checks.h"
 #include "comparison.h"
+#include "event_accuracy.h"
 #include "program.h"
+#include "random.h"
 #include "reference.h"
 
 namespace {
@@ -27,6 +31,7 @@ using accuracy::DEG_TO_RAD;
 using accuracy::ErrorRow;
 using accuracy::JD_J2000;
 using accuracy::RAD_TO_DEG;
+using accuracy::Random;
 
 constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double DAYS_PER_JULIAN_YEAR = 365.25;
@@ -43,6 +48,8 @@ constexpr double LONGITUDE_SPAN = 360.0;
 constexpr long DEFAULT_SAMPLES = 10000;
 constexpr std::uint64_t DEFAULT_SEED = 19000101;
 constexpr const char* DEFAULT_CSV = "accuracy_errors.csv";
+constexpr long DEFAULT_EVENT_DAYS = 3000;
+constexpr const char* DEFAULT_EVENTS_CSV = "event_errors.csv";
 // The program's Julian day must be the sampled one to within this (about 10 ms).
 constexpr double JULIAN_DAY_TOLERANCE = 1e-7;
 
@@ -51,25 +58,8 @@ struct Settings {
     long samples = DEFAULT_SAMPLES;
     std::uint64_t seed = DEFAULT_SEED;
     std::string csvPath = DEFAULT_CSV;
-};
-
-// A small generator with the same sequence on every platform (splitmix64).
-class Random {
-  public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-
-    // The next number, uniform in [0, 1), with 53 random bits.
-    double uniform() {
-        state_ += 0x9E3779B97F4A7C15ULL;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        z = z ^ (z >> 31);
-        return static_cast<double>(z >> 11) * 0x1.0p-53;
-    }
-
-  private:
-    std::uint64_t state_;
+    long eventDays = DEFAULT_EVENT_DAYS;
+    std::string eventsCsvPath = DEFAULT_EVENTS_CSV;
 };
 
 // Reads the settings; exits with a usage line on anything else.
@@ -83,13 +73,21 @@ Settings parseArguments(int argc, char** argv) {
             settings.seed = std::strtoull(argv[++i], nullptr, 10);
         } else if (hasValue && std::strcmp(argv[i], "--csv") == 0) {
             settings.csvPath = argv[++i];
+        } else if (hasValue && std::strcmp(argv[i], "--event-days") == 0) {
+            settings.eventDays = std::strtol(argv[++i], nullptr, 10);
+        } else if (hasValue && std::strcmp(argv[i], "--events-csv") == 0) {
+            settings.eventsCsvPath = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--samples N] [--seed S] [--csv PATH]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--samples N] [--seed S] [--csv PATH] [--event-days N] "
+                         "[--events-csv PATH]\n",
+                         argv[0]);
             std::exit(EXIT_FAILURE);
         }
     }
-    if (settings.samples < 1) {
-        std::fprintf(stderr, "accuracy_compare: --samples must be at least 1\n");
+    if (settings.samples < 1 || settings.eventDays < 0) {
+        std::fprintf(stderr,
+                     "accuracy_compare: --samples must be at least 1, --event-days at least 0\n");
         std::exit(EXIT_FAILURE);
     }
     return settings;
@@ -198,9 +196,17 @@ int main(int argc, char** argv) {
         "still at UT):\n\n");
     printTable(withDeltaT);
 
+    if (settings.eventDays > 0 &&
+        !accuracy::compareDayEvents({settings.eventDays, settings.seed, settings.eventsCsvPath})) {
+        return EXIT_FAILURE;
+    }
+
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr, "accuracy_compare: %ld samples in %.1f s; differences in %s\n",
-                 settings.samples, seconds, settings.csvPath.c_str());
+    std::fprintf(stderr,
+                 "accuracy_compare: %ld samples and %ld place-dates in %.1f s; differences in "
+                 "%s and %s\n",
+                 settings.samples, settings.eventDays, seconds, settings.csvPath.c_str(),
+                 settings.eventsCsvPath.c_str());
     return EXIT_SUCCESS;
 }
