@@ -445,7 +445,7 @@ void DayChart::paintInstant(QPainter& painter) const {
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     painter.setFont(labelFont(font()));
     const int minute =
-        std::clamp(static_cast<int>(std::floor(*instantHour_ * 60 + 0.5)), 0, 24 * 60);
+        static_cast<int>(std::clamp(std::floor(*instantHour_ * 60 + 0.5), 0.0, 24.0 * 60));
     const QString text = QString::fromStdString(clockText(minute));
     const QRectF tag = instantTag(*instantHour_);
     painter.setPen(Qt::NoPen);
@@ -459,7 +459,8 @@ void DayChart::point(double x) {
     if (!hasDay()) return;
     const QRectF plot = plotArea();
     const double hour = (x - plot.left()) / plot.width() * HOURS_PER_DAY;
-    const int minute = std::clamp(static_cast<int>(std::floor(hour * 60 + 0.5)), 0, 24 * 60 - 1);
+    const int minute =
+        static_cast<int>(std::clamp(std::floor(hour * 60 + 0.5), 0.0, 24.0 * 60 - 1));
     if (minute == lastPointedMinute_) return;
     lastPointedMinute_ = minute;
     emit timePointed(minute);
