@@ -21,6 +21,7 @@
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
 #include "app/coordinate_text.h"
+#include "app/day_tools.h"
 #include "app/number_format.h"
 #include "app/number_reading.h"
 #include "app/start_file_io.h"
@@ -210,6 +211,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     createControls();
     connectCommands();
     describeForUsers();
+    installDayTools(*this);
     Form_Load();
 }
 
@@ -453,6 +455,7 @@ bool Form1::calculatePass() {
     if (!fault) return true;
     clearResults();
     showMessage(faultMessage(*fault));
+    emit calculationRefused(faultMessage(*fault));
     return false;
 }
 
@@ -522,6 +525,7 @@ void Form1::Command4_Click() {
         vars_.limbZenithAngle = vars_.savedLimbZenithAngle;
         vars_.illuminatedFraction = vars_.savedIlluminatedFraction;
     }
+    emit calculated();
 }
 
 void Form1::clearResults() {

@@ -105,6 +105,12 @@ class Form1 : public QWidget {
     // Every label, both members of each array included.
     std::vector<QLabel*> labels() const;
 
+  signals:
+    // After every calculation that ran, and after every refused one, with what the user
+    // was told.
+    void calculated();
+    void calculationRefused(const QString& reason);
+
   private:
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.

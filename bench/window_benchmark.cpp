@@ -1,6 +1,8 @@
 // Cost of one press of "計算" from the click to the painted window, on the offscreen
 // platform, for a thin crescent (the drawing with the most lines), against painting the
-// same lines with a bare QPainter on a bare widget of the same size.
+// same lines with a bare QPainter on a bare widget of the same size; and the same press with
+// the window 一日の動き open, painted too: while only the time moves (the day window moves its
+// line) and when every press brings another day (the day computed and drawn anew).
 //
 //   build/bench/window_benchmark --benchmark_repetitions=9 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
@@ -15,6 +17,9 @@
 #include <memory>
 
 #include "app/application_setup.h"
+#include "app/day_chart.h"
+#include "app/day_tools.h"
+#include "app/day_window.h"
 #include "app/form1.h"
 #include "app/window_layout.h"
 
@@ -65,6 +70,42 @@ void BM_BareLines(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(theWindow->clientArea()->lines().size());
 }
 BENCHMARK(BM_BareLines)->Unit(benchmark::kMicrosecond);
+
+// Presses 計算 with the day window open, the boxes alternating between two texts of box
+// `box` each press, and paints both windows (the day window as the press left it to paint).
+void pressWithDayWindow(benchmark::State& state, int box, const QString& a, const QString& b) {
+    app::Form1& form = *theWindow;
+    app::DayViewController& dayView = *app::dayViewOf(form);
+    dayView.open();
+    app::DayWindow& day = *dayView.window();
+    if (!QTest::qWaitForWindowExposed(&day)) state.SkipWithError("the day window was never shown");
+    const int computationsBefore = day.dayComputations();
+    bool first = true;
+    for (auto _ : state) {
+        form.txtYMD[box]->setText(first ? a : b);
+        first = !first;
+        QTest::mouseClick(form.Command4, Qt::LeftButton);
+        form.repaint();
+        QApplication::processEvents();
+    }
+    state.counters["days computed"] =
+        static_cast<double>(day.dayComputations() - computationsBefore);
+    form.txtYMD[box]->setText(a);
+    day.hide();
+    QTest::mouseClick(form.Command4, Qt::LeftButton);
+}
+
+void BM_PressCalculateWithDayWindow(benchmark::State& state) {
+    // 13:00 and 13:01 of the same day: the line moves, the day stays.
+    pressWithDayWindow(state, 4, QStringLiteral("0"), QStringLiteral("1"));
+}
+BENCHMARK(BM_PressCalculateWithDayWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_PressCalculateWithDayWindowNewDay(benchmark::State& state) {
+    // The 3rd and the 4th of December, both at 13:00: every press another day.
+    pressWithDayWindow(state, 2, QStringLiteral("3"), QStringLiteral("4"));
+}
+BENCHMARK(BM_PressCalculateWithDayWindowNewDay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
