@@ -21,6 +21,8 @@
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
 #include "app/coordinate_text.h"
+#include "app/flat_button.h"
+#include "app/focus_mark.h"
 #include "app/number_format.h"
 #include "app/number_reading.h"
 #include "app/start_file_io.h"
@@ -48,23 +50,6 @@ void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(rgb));
     widget->setPalette(palette);
-}
-
-// Gives a button its background colour. The style paints it flat in exactly that colour,
-// with a frame, a pressed look and a focus mark of its own, so that the colour given is the
-// colour the user sees (a gradient style would lighten it).
-void setButtonBackground(QPushButton* button, const Rgb& rgb) {
-    setRoleColour(button, QPalette::Button, rgb);
-    const QString sheet =
-        QStringLiteral(
-            "QPushButton { background-color: rgb(%1, %2, %3); border: 1px solid palette(shadow);"
-            " border-radius: 3px; }"
-            "QPushButton:pressed { border: 2px inset palette(shadow); }"
-            "QPushButton:focus { border: 2px solid palette(highlight); }")
-            .arg(rgb.red)
-            .arg(rgb.green)
-            .arg(rgb.blue);
-    if (button->styleSheet() != sheet) button->setStyleSheet(sheet);
 }
 
 QString fromUtf8(std::string_view text) {
@@ -130,7 +115,7 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             break;
         }
         case ControlKind::Button:
-            widget = new QPushButton(fromUtf8(entry.caption), parent);
+            widget = new FlatButton(fromUtf8(entry.caption), parent);
             break;
     }
     widget->setObjectName(fromUtf8(entry.name));
@@ -207,6 +192,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     messageBox_->setWindowModality(Qt::WindowModal);
 
     createControls();
+    new FocusMark(clientArea_);
     connectCommands();
     describeForUsers();
     Form_Load();
@@ -479,7 +465,7 @@ void Form1::applyColourScheme() {
     setRoleColour(this, QPalette::Window, background);
     setRoleColour(clientArea_, QPalette::Window, background);
     for (QPushButton* button : {Command1, Command4, Command3}) {
-        setButtonBackground(button, BUTTON_BACKGROUND);
+        setRoleColour(button, QPalette::Button, BUTTON_BACKGROUND);
     }
     for (QLabel* label : labels()) setRoleColour(label, QPalette::Window, background);
 }

@@ -262,6 +262,39 @@ TEST_F(Colours, DayAndNightSchemes) {
     expectScheme(form(), QColor(32, 96, 192), QColor(220, 202, 48));
 }
 
+// A button is flat in its colour inside a frame of the shadow colour; pressed, the frame sinks
+// in: two pixels, dark above and to the left, light below and to the right.
+TEST_F(Colours, ButtonsAreFlatAndSinkWhenPressed) {
+    open();
+    const QRgb button = qRgb(68, 246, 255);
+    for (QPushButton* b : {form().Command1, form().Command3, form().Command4}) {
+        const std::string name = b->objectName().toStdString();
+        const QRgb shadow = b->palette().color(QPalette::Shadow).rgb();
+        const QRgb light = b->palette().color(QPalette::Shadow).lighter(150).rgb();
+        const QImage up = b->grab().toImage();
+        const int w = up.width(), h = up.height();
+        for (const QPoint edge :
+             {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)}) {
+            EXPECT_EQ(up.pixel(edge), shadow) << name;
+        }
+        for (const QPoint inside : {QPoint(1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, 1),
+                                    QPoint(w / 2, h - 2), QPoint(3, 3), QPoint(w - 4, h - 4)}) {
+            EXPECT_EQ(up.pixel(inside), button) << name;
+        }
+        b->setDown(true);
+        const QImage down = b->grab().toImage();
+        b->setDown(false);
+        for (const QPoint dark : {QPoint(0, h / 2), QPoint(1, h / 2), QPoint(w / 2, 1)}) {
+            EXPECT_EQ(down.pixel(dark), shadow) << name;
+        }
+        for (const QPoint lighter :
+             {QPoint(w - 1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, h - 2)}) {
+            EXPECT_EQ(down.pixel(lighter), light) << name;
+        }
+        EXPECT_EQ(down.pixel(3, 3), button) << name;
+    }
+}
+
 using Drawing = WindowTest;
 
 // The share of the disc's pixels painted in the Moon's colour.
