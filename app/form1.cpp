@@ -21,6 +21,7 @@
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
 #include "app/coordinate_text.h"
+#include "app/fitting_text_box.h"
 #include "app/flat_button.h"
 #include "app/focus_mark.h"
 #include "app/number_format.h"
@@ -98,8 +99,10 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(parent);
-            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            auto* box = new FittingTextBox(parent);
+            for (const BoxTextSpec& text : BOX_TEXT_SPECS) {
+                if (text.name == entry.name) box->setWidestPattern(fromUtf8(text.widestPattern));
+            }
             widget = box;
             break;
         }
@@ -124,7 +127,11 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
     QFont font(fromUtf8(CONTROL_FONT_FAMILY));
     font.setPointSizeF(entry.pointSize);
     font.setWeight(QFont::Normal);
-    widget->setFont(font);
+    if (auto* box = qobject_cast<FittingTextBox*>(widget)) {
+        box->setLayoutFont(font);
+    } else {
+        widget->setFont(font);
+    }
     return widget;
 }
 
