@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <string>
@@ -28,6 +30,7 @@
 #include "app/number_reading.h"
 #include "app/start_file_io.h"
 #include "app/window_layout.h"
+#include "app/window_placement.h"
 #include "astro/calculation.h"
 #include "astro/moon_phase.h"
 
@@ -206,6 +209,22 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
 }
 
 Form1::~Form1() = default;
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous() || placed_) return;
+    placed_ = true;
+    // The window opens no larger than the screen's available area, the rest of the client
+    // area scrolling, and with its frame inside that area (as far as the platform tells the
+    // frame before the window is shown; a window manager keeps it inside in any case).
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QRect fitted = fitWindowInto(geometry(), frame, screen()->availableGeometry());
+    if (fitted.topLeft() != geometry().topLeft()) {
+        setGeometry(fitted);
+    } else if (fitted.size() != size()) {
+        resize(fitted.size());
+    }
+}
 
 void Form1::createControls() {
     std::map<QString, QWidget*> byName;

@@ -105,6 +105,10 @@ class Form1 : public QWidget {
     // Every label, both members of each array included.
     std::vector<QLabel*> labels() const;
 
+  protected:
+    // Fits the window into the screen's available area the first time it is shown.
+    void showEvent(QShowEvent* event) override;
+
   private:
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.
@@ -132,6 +136,7 @@ class Form1 : public QWidget {
     QScrollArea* scrollArea_ = nullptr;
     DrawingSurface* clientArea_ = nullptr;
     QMessageBox* messageBox_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace app
