@@ -19,6 +19,7 @@
 #include <map>
 #include <string>
 
+#include "app/application_setup.h"
 #include "app/caption_label.h"
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
@@ -117,6 +118,9 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             // of the list's height.
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setTextElideMode(Qt::ElideRight);
+            // Every entry is one line in one font: the height of the first serves for all,
+            // instead of each of the 75 names being laid out before the list is shown.
+            list->setUniformItemSizes(true);
             widget = list;
             break;
         }
@@ -127,9 +131,7 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
     widget->setObjectName(fromUtf8(entry.name));
     widget->setGeometry(entry.left / TWIPS_PER_PIXEL, entry.top / TWIPS_PER_PIXEL,
                         entry.width / TWIPS_PER_PIXEL, entry.height / TWIPS_PER_PIXEL);
-    QFont font(fromUtf8(CONTROL_FONT_FAMILY));
-    font.setPointSizeF(entry.pointSize);
-    font.setWeight(QFont::Normal);
+    const QFont font = controlFont(entry.pointSize);
     if (auto* box = qobject_cast<FittingTextBox*>(widget)) {
         box->setLayoutFont(font);
     } else {
@@ -489,11 +491,12 @@ void Form1::applyColourScheme() {
     }
     const Rgb background{vars_.backRed, vars_.backGreen, vars_.backBlue};
     setRoleColour(this, QPalette::Window, background);
-    setRoleColour(clientArea_, QPalette::Window, background);
     for (QPushButton* button : {Command1, Command4, Command3}) {
         setRoleColour(button, QPalette::Button, BUTTON_BACKGROUND);
     }
-    for (QLabel* label : labels()) setRoleColour(label, QPalette::Window, background);
+    // Every label fills its background in the client area's colour, which it takes from the
+    // client area: one change of palette there reaches all 31 of them.
+    setRoleColour(clientArea_, QPalette::Window, background);
 }
 
 void Form1::Command4_Click() {
