@@ -216,12 +216,14 @@ void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous() || placed_) return;
     placed_ = true;
-    // The window opens no larger than the screen's available area, the rest of the client
-    // area scrolling, and with its frame inside that area (as far as the platform tells the
-    // frame before the window is shown; a window manager keeps it inside in any case).
+    // The window opens no larger than the screen's available area leaves room for beside its
+    // frame (as far as the platform tells the frame before the window is shown), the rest of
+    // the client area scrolling. Where it stands is left to the windowing system, which
+    // places a window that fits inside that area, unless it was given a place that would put
+    // its frame outside.
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     const QRect fitted = fitWindowInto(geometry(), frame, screen()->availableGeometry());
-    if (fitted.topLeft() != geometry().topLeft()) {
+    if (testAttribute(Qt::WA_Moved) && fitted.topLeft() != geometry().topLeft()) {
         setGeometry(fitted);
     } else if (fitted.size() != size()) {
         resize(fitted.size());

@@ -82,4 +82,18 @@ TEST_F(Placement, TheWindowOpensInsideTheAvailableArea) {
     }
 }
 
+// A window given a place that would put it partly off the screen opens inside it.
+TEST_F(Placement, AWindowPlacedOutsideOpensInside) {
+    for (const QPoint outside : {QPoint(-300, -200), QPoint(5000, 4000)}) {
+        app::Form1 window(&WindowTest::fixedNow);
+        window.move(outside);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        EXPECT_TRUE(available.contains(window.frameGeometry()))
+            << outside.x() << "," << outside.y() << ": frame " << window.frameGeometry().x() << ","
+            << window.frameGeometry().y();
+    }
+}
+
 }  // namespace
