@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStringList>
 
 #include "app/window_layout.h"
@@ -12,18 +14,35 @@ namespace app {
 
 namespace {
 
-// Without a substitution Qt would fall back to a Latin face, whose missing glyphs would show
-// as boxes. Where the face is missing, the stand-in of near metrics takes its place, then
-// any installed face that covers Japanese.
-void registerControlFontSubstitutes() {
-    const QString wanted = QString::fromUtf8(CONTROL_FONT_FAMILY.data(),
-                                             static_cast<qsizetype>(CONTROL_FONT_FAMILY.size()));
+// What the toolkit shows in the application's font (tool tips, the message box, a box's
+// context menu) is shown in the controls' face at the size of the window's smallest captions
+// (the place list, 場所の決定).
+constexpr double APPLICATION_FONT_POINT_SIZE = 12;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The installed face that stands for the layout's face: itself, else the stand-in of near
+// metrics, else the first face that covers Japanese; the layout's face where none is found.
+QString resolveControlFontFamily() {
+    const QString wanted = fromUtf8(CONTROL_FONT_FAMILY);
     const QStringList installed = QFontDatabase::families();
-    if (installed.contains(wanted)) return;
-    QStringList substitutes;
-    const QString standIn = QString::fromUtf8(CONTROL_FONT_STAND_IN.data(),
-                                              static_cast<qsizetype>(CONTROL_FONT_STAND_IN.size()));
-    if (installed.contains(standIn)) substitutes << standIn;
+    if (installed.contains(wanted)) return wanted;
+    const QString standIn = fromUtf8(CONTROL_FONT_STAND_IN);
+    if (installed.contains(standIn)) return standIn;
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    return japanese.isEmpty() ? wanted : japanese.front();
+}
+
+// Without a substitution Qt would fall back to a Latin face for a font that asks for the
+// layout's face by name, whose missing glyphs would show as boxes: where the face is missing,
+// the stand-in takes its place, then any installed face that covers Japanese.
+void registerControlFontSubstitutes() {
+    const QString wanted = fromUtf8(CONTROL_FONT_FAMILY);
+    const QString resolved = controlFontFamily();
+    if (resolved == wanted) return;
+    QStringList substitutes{resolved};
     for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
         if (!substitutes.contains(family)) substitutes << family;
     }
@@ -32,14 +51,36 @@ void registerControlFontSubstitutes() {
 
 }  // namespace
 
+const QString& controlFontFamily() {
+    static const QString family = resolveControlFontFamily();
+    return family;
+}
+
+QFont controlFont(double pointSize) {
+    QFont font(controlFontFamily());
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    // Unhinted, as the toolkit draws every face at scale factors above 1 anyway: the stand-in
+    // face has no hinting of its own, and hinting it would first load dozens of reference
+    // glyphs from all over its 6 MB file, the largest single cost of the first paint in time
+    // and in memory, to move stems by a fraction of a pixel. Advances, and with them every
+    // width, are the same either way.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 void prepareApplication() {
     // One style on every platform, whose look the colours of the schemes were checked in.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sunmoonpos.SunMoonPos"));
     // The icon built into the program: the same as the installed one, without a search of
     // the icon themes at every start.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/moon.png")));
+    QImageReader reader(QStringLiteral(":/icons/moon.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(reader.read())));
     registerControlFontSubstitutes();
+    // Japanese texts in a Japanese face, and no second face to load at start-up.
+    QApplication::setFont(controlFont(APPLICATION_FONT_POINT_SIZE));
 }
 
 }  // namespace app

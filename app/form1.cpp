@@ -12,21 +12,28 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <string>
 
+#include "app/application_setup.h"
 #include "app/caption_label.h"
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
 #include "app/coordinate_text.h"
 #include "app/day_tools.h"
+#include "app/fitting_text_box.h"
+#include "app/flat_button.h"
+#include "app/focus_mark.h"
 #include "app/number_format.h"
 #include "app/number_reading.h"
 #include "app/start_file_io.h"
 #include "app/start_file_message.h"
 #include "app/window_layout.h"
+#include "app/window_placement.h"
 #include "astro/calculation.h"
 #include "astro/moon_phase.h"
 
@@ -50,23 +57,6 @@ void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(rgb));
     widget->setPalette(palette);
-}
-
-// Gives a button its background colour. The style paints it flat in exactly that colour,
-// with a frame, a pressed look and a focus mark of its own, so that the colour given is the
-// colour the user sees (a gradient style would lighten it).
-void setButtonBackground(QPushButton* button, const Rgb& rgb) {
-    setRoleColour(button, QPalette::Button, rgb);
-    const QString sheet =
-        QStringLiteral(
-            "QPushButton { background-color: rgb(%1, %2, %3); border: 1px solid palette(shadow);"
-            " border-radius: 3px; }"
-            "QPushButton:pressed { border: 2px inset palette(shadow); }"
-            "QPushButton:focus { border: 2px solid palette(highlight); }")
-            .arg(rgb.red)
-            .arg(rgb.green)
-            .arg(rgb.blue);
-    if (button->styleSheet() != sheet) button->setStyleSheet(sheet);
 }
 
 QString fromUtf8(std::string_view text) {
@@ -115,8 +105,10 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             break;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(parent);
-            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            auto* box = new FittingTextBox(parent);
+            for (const BoxTextSpec& text : BOX_TEXT_SPECS) {
+                if (text.name == entry.name) box->setWidestPattern(fromUtf8(text.widestPattern));
+            }
             widget = box;
             break;
         }
@@ -128,20 +120,25 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             // of the list's height.
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setTextElideMode(Qt::ElideRight);
+            // Every entry is one line in one font: the height of the first serves for all,
+            // instead of each of the 75 names being laid out before the list is shown.
+            list->setUniformItemSizes(true);
             widget = list;
             break;
         }
         case ControlKind::Button:
-            widget = new QPushButton(fromUtf8(entry.caption), parent);
+            widget = new FlatButton(fromUtf8(entry.caption), parent);
             break;
     }
     widget->setObjectName(fromUtf8(entry.name));
     widget->setGeometry(entry.left / TWIPS_PER_PIXEL, entry.top / TWIPS_PER_PIXEL,
                         entry.width / TWIPS_PER_PIXEL, entry.height / TWIPS_PER_PIXEL);
-    QFont font(fromUtf8(CONTROL_FONT_FAMILY));
-    font.setPointSizeF(entry.pointSize);
-    font.setWeight(QFont::Normal);
-    widget->setFont(font);
+    const QFont font = controlFont(entry.pointSize);
+    if (auto* box = qobject_cast<FittingTextBox*>(widget)) {
+        box->setLayoutFont(font);
+    } else {
+        widget->setFont(font);
+    }
     return widget;
 }
 
@@ -209,6 +206,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     messageBox_->setWindowModality(Qt::WindowModal);
 
     createControls();
+    new FocusMark(clientArea_);
     connectCommands();
     describeForUsers();
     installDayTools(*this);
@@ -216,6 +214,24 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
 }
 
 Form1::~Form1() = default;
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous() || placed_) return;
+    placed_ = true;
+    // The window opens no larger than the screen's available area leaves room for beside its
+    // frame (as far as the platform tells the frame before the window is shown), the rest of
+    // the client area scrolling. Where it stands is left to the windowing system, which
+    // places a window that fits inside that area, unless it was given a place that would put
+    // its frame outside.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QRect fitted = fitWindowInto(geometry(), frame, screen()->availableGeometry());
+    if (testAttribute(Qt::WA_Moved) && fitted.topLeft() != geometry().topLeft()) {
+        setGeometry(fitted);
+    } else if (fitted.size() != size()) {
+        resize(fitted.size());
+    }
+}
 
 void Form1::createControls() {
     std::map<QString, QWidget*> byName;
@@ -483,11 +499,12 @@ void Form1::applyColourScheme() {
     }
     const Rgb background{vars_.backRed, vars_.backGreen, vars_.backBlue};
     setRoleColour(this, QPalette::Window, background);
-    setRoleColour(clientArea_, QPalette::Window, background);
     for (QPushButton* button : {Command1, Command4, Command3}) {
-        setButtonBackground(button, BUTTON_BACKGROUND);
+        setRoleColour(button, QPalette::Button, BUTTON_BACKGROUND);
     }
-    for (QLabel* label : labels()) setRoleColour(label, QPalette::Window, background);
+    // Every label fills its background in the client area's colour, which it takes from the
+    // client area: one change of palette there reaches all 31 of them.
+    setRoleColour(clientArea_, QPalette::Window, background);
 }
 
 void Form1::Command4_Click() {

@@ -111,6 +111,10 @@ class Form1 : public QWidget {
     void calculated();
     void calculationRefused(const QString& reason);
 
+  protected:
+    // Fits the window into the screen's available area the first time it is shown.
+    void showEvent(QShowEvent* event) override;
+
   private:
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.
@@ -138,6 +142,7 @@ class Form1 : public QWidget {
     QScrollArea* scrollArea_ = nullptr;
     DrawingSurface* clientArea_ = nullptr;
     QMessageBox* messageBox_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace app

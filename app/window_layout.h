@@ -78,6 +78,26 @@ inline constexpr std::array<ControlSpec, 43> CONTROL_SPECS = {{
 }};
 // clang-format on
 
+// The widest text each text box must show whole, digits written as '0' (each stands for the
+// widest digit of the face): a year from -9999 to 9999; a month, day, hour, minute or second
+// of two digits, with a sign; a latitude and a longitude to a thousandth of a degree, the
+// precision of the place list, with a sign.
+struct BoxTextSpec {
+    std::string_view name;
+    std::string_view widestPattern;
+};
+
+inline constexpr std::array<BoxTextSpec, 8> BOX_TEXT_SPECS = {{
+    {"txtYMD(0)", "-0000"},
+    {"txtYMD(1)", "-00"},
+    {"txtYMD(2)", "-00"},
+    {"txtYMD(3)", "-00"},
+    {"txtYMD(4)", "-00"},
+    {"txtYMD(5)", "-00"},
+    {"txtIDO", "-00.000"},
+    {"txtKEIDO", "-000.000"},
+}};
+
 // The client area's initial size, twips: room for every control (they reach 11295 across
 // and 10335 down) and for the Moon's disc (8500 to 10500 across, 7000 to 9000 down), with a
 // margin.

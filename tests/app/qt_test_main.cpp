@@ -7,7 +7,10 @@
 #include "app/application_setup.h"
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform always; a caller may give it options (a screen of its own).
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
     app::prepareApplication();
     ::testing::InitGoogleTest(&argc, argv);

@@ -9,6 +9,7 @@
 
 #include "app/caption_label.h"
 #include "app/city_table.h"
+#include "app/fitting_text_box.h"
 #include "app/moon_drawing.h"
 #include "app/window_layout.h"
 #include "window_fixture.h"
@@ -32,8 +33,13 @@ TEST_F(Layout, EveryControlStandsWhereTheTableSays) {
         ASSERT_NE(w, nullptr) << entry.name;
         EXPECT_EQ(w->geometry(), twipsToPixels(entry.left, entry.top, entry.width, entry.height))
             << entry.name;
-        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), entry.pointSize) << entry.name;
-        EXPECT_EQ(w->font().weight(), QFont::Normal) << entry.name;
+        // A text box keeps the layout's size as its own and draws a text too wide for it
+        // scaled down (text_box_test.cpp).
+        const auto* box = qobject_cast<app::FittingTextBox*>(w);
+        const QFont font = box != nullptr ? box->layoutFont() : w->font();
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), entry.pointSize) << entry.name;
+        EXPECT_EQ(font.weight(), QFont::Normal) << entry.name;
+        EXPECT_EQ(entry.kind == app::ControlKind::TextBox, box != nullptr) << entry.name;
     }
     // Spot checks typed from the layout, against transcription slips in the table itself.
     EXPECT_EQ(form().Label15[1]->geometry(), twipsToPixels(5280, 5400, 1695, 495));
@@ -42,7 +48,8 @@ TEST_F(Layout, EveryControlStandsWhereTheTableSays) {
     EXPECT_EQ(form().lstCITY->geometry(), twipsToPixels(8520, 480, 1455, 990));
     EXPECT_EQ(form().Label24->geometry(), twipsToPixels(10080, 5880, 1215, 495));
     EXPECT_EQ(form().txtKEIDO->geometry(), twipsToPixels(8880, 3360, 1215, 450));
-    EXPECT_DOUBLE_EQ(form().txtYMD[0]->font().pointSizeF(), 14.25);
+    EXPECT_DOUBLE_EQ(static_cast<app::FittingTextBox*>(form().txtYMD[0])->layoutFont().pointSizeF(),
+                     14.25);
     EXPECT_DOUBLE_EQ(form().Label19->font().pointSizeF(), 20.25);
     EXPECT_DOUBLE_EQ(form().Label30->font().pointSizeF(), 15.75);
 }
@@ -260,6 +267,39 @@ TEST_F(Colours, DayAndNightSchemes) {
     expectScheme(form(), QColor(32, 96, 192), QColor(220, 202, 48));
     calculate();  // the same flag again changes nothing
     expectScheme(form(), QColor(32, 96, 192), QColor(220, 202, 48));
+}
+
+// A button is flat in its colour inside a frame of the shadow colour; pressed, the frame sinks
+// in: two pixels, dark above and to the left, light below and to the right.
+TEST_F(Colours, ButtonsAreFlatAndSinkWhenPressed) {
+    open();
+    const QRgb button = qRgb(68, 246, 255);
+    for (QPushButton* b : {form().Command1, form().Command3, form().Command4}) {
+        const std::string name = b->objectName().toStdString();
+        const QRgb shadow = b->palette().color(QPalette::Shadow).rgb();
+        const QRgb light = b->palette().color(QPalette::Shadow).lighter(150).rgb();
+        const QImage up = b->grab().toImage();
+        const int w = up.width(), h = up.height();
+        for (const QPoint edge :
+             {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)}) {
+            EXPECT_EQ(up.pixel(edge), shadow) << name;
+        }
+        for (const QPoint inside : {QPoint(1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, 1),
+                                    QPoint(w / 2, h - 2), QPoint(3, 3), QPoint(w - 4, h - 4)}) {
+            EXPECT_EQ(up.pixel(inside), button) << name;
+        }
+        b->setDown(true);
+        const QImage down = b->grab().toImage();
+        b->setDown(false);
+        for (const QPoint dark : {QPoint(0, h / 2), QPoint(1, h / 2), QPoint(w / 2, 1)}) {
+            EXPECT_EQ(down.pixel(dark), shadow) << name;
+        }
+        for (const QPoint lighter :
+             {QPoint(w - 1, h / 2), QPoint(w - 2, h / 2), QPoint(w / 2, h - 2)}) {
+            EXPECT_EQ(down.pixel(lighter), light) << name;
+        }
+        EXPECT_EQ(down.pixel(3, 3), button) << name;
+    }
 }
 
 using Drawing = WindowTest;
