@@ -16,7 +16,13 @@ FocusMark::FocusMark(QWidget* area) : QFocusFrame(area), area_(area) {
 }
 
 void FocusMark::follow(QWidget* focused) {
-    setWidget(focused != nullptr && focused->parentWidget() == area_ ? focused : nullptr);
+    QWidget* const control =
+        focused != nullptr && focused->parentWidget() == area_ ? focused : nullptr;
+    setWidget(control);
+    // Without a control the frame is hidden here: the toolkit hides it only when it let go of
+    // a control, so a window that opens without the focus would show an empty ring at the
+    // area's top left corner.
+    if (control == nullptr) hide();
 }
 
 void FocusMark::paintEvent(QPaintEvent* /*event*/) {

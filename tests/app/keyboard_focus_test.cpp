@@ -3,6 +3,7 @@
 // factors 1.5 and 2 (tests/CMakeLists.txt).
 #include <QApplication>
 #include <QFile>
+#include <QFocusFrame>
 #include <QImage>
 #include <cmath>
 
@@ -177,6 +178,16 @@ TEST_F(FocusMark, FollowsTheFocus) {
     for (const QColor& pixel : aroundControl(without, form().lstCITY->geometry())) {
         EXPECT_EQ(pixel, DAY);
     }
+}
+
+// A window that opens without the keyboard focus (another window has it, or the window
+// manager gives it none) shows no ring: the mark stays hidden until a control has the focus.
+TEST_F(FocusMark, NoneWhileNoControlHasTheFocus) {
+    app::Form1 window(&WindowTest::fixedNow);
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    const auto* mark = window.clientArea()->findChild<QFocusFrame*>();
+    ASSERT_NE(mark, nullptr);
+    EXPECT_FALSE(mark->isVisibleTo(window.clientArea()));
 }
 
 }  // namespace
