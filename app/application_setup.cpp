@@ -60,12 +60,6 @@ QFont controlFont(double pointSize) {
     QFont font(controlFontFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
-    // Unhinted, as the toolkit draws every face at scale factors above 1 anyway: the stand-in
-    // face has no hinting of its own, and hinting it would first load dozens of reference
-    // glyphs from all over its 6 MB file, the largest single cost of the first paint in time
-    // and in memory, to move stems by a fraction of a pixel. Advances, and with them every
-    // width, are the same either way.
-    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

@@ -18,7 +18,7 @@ void prepareApplication();
 // does not search anew, for every font size, for a replacement of one that is missing.
 const QString& controlFontFamily();
 
-// The controls' face (controlFontFamily()) at a size in points, regular weight, unhinted.
+// The controls' face (controlFontFamily()) at a size in points, regular weight.
 QFont controlFont(double pointSize);
 
 }  // namespace app

@@ -43,8 +43,11 @@ FlatButton::FlatButton(const QString& caption, QWidget* parent) : QPushButton(ca
 void FlatButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QPalette& colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Button));
     painter.setRenderHint(QPainter::Antialiasing);
+    // The fill stops at the rounded frame: the corners outside it show the window behind.
+    QPainterPath face;
+    face.addRoundedRect(QRectF(rect()), CORNER_RADIUS_PX, CORNER_RADIUS_PX);
+    painter.fillPath(face, colours.color(QPalette::Button));
     const QColor shadow = colours.color(QPalette::Shadow);
     if (isDown()) {
         drawSunkenFrame(painter, QRectF(rect()), shadow);
