@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include "app/box_text.h"
 #include "app/window_layout.h"
 
 namespace app {
@@ -18,10 +19,6 @@ namespace {
 // context menu) is shown in the controls' face at the size of the window's smallest captions
 // (the place list, 場所の決定).
 constexpr double APPLICATION_FONT_POINT_SIZE = 12;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The installed face that stands for the layout's face: itself, else the stand-in of near
 // metrics, else the first face that covers Japanese; the layout's face where none is found.

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/box_text.h"
 #include "app/day_window.h"
 #include "app/form1.h"
-#include "app/number_reading.h"
 #include "app/time_stepping.h"
 
 namespace app {
@@ -20,11 +20,6 @@ namespace {
 
 // Room left between the main window and the day window, logical pixels.
 constexpr int WINDOW_GAP = 8;
-
-double readBox(const QLineEdit* box) {
-    const QByteArray utf8 = box->text().toUtf8();
-    return readNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
 
 // Closes the day window when the main window closes, so that 終了 ends the program with it.
 class CloseWithMainWindow : public QObject {

@@ -9,11 +9,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/application_setup.h"
+#include "app/box_text.h"
 #include "app/city_table.h"
 #include "app/coordinate_text.h"
 #include "app/day_chart.h"
 #include "app/day_summary.h"
-#include "app/window_layout.h"
 #include "astro/day_events.h"
 
 namespace app {
@@ -40,13 +41,6 @@ constexpr double TEXT_POINT_SIZE = 11.0;
 constexpr double HEADING_POINT_SIZE = 13.0;
 constexpr double FOOTNOTE_POINT_SIZE = 9.0;
 
-QFont windowFont(double pointSize) {
-    QFont font(QString::fromUtf8(CONTROL_FONT_FAMILY.data(),
-                                 static_cast<qsizetype>(CONTROL_FONT_FAMILY.size())));
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 std::string decimalSeparator() {
     return QLocale().decimalPoint().toStdString();
 }
@@ -68,8 +62,7 @@ QString coordinatesText(double latitude, double longitude) {
 QString placeAt(double latitude, double longitude) {
     for (const City& city : cityTable()) {
         if (city.latitude == latitude && city.longitude == longitude) {
-            return QString::fromUtf8(city.name.data(), static_cast<qsizetype>(city.name.size()))
-                .trimmed();
+            return fromUtf8(city.name).trimmed();
         }
     }
     return {};
@@ -93,14 +86,14 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     palette.setColor(QPalette::Base, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
-    setFont(windowFont(TEXT_POINT_SIZE));
+    setFont(controlFont(TEXT_POINT_SIZE));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(6);
 
     heading_ = new QLabel(this);
-    heading_->setFont(windowFont(HEADING_POINT_SIZE));
+    heading_->setFont(controlFont(HEADING_POINT_SIZE));
     heading_->setAccessibleName(QStringLiteral("日付と場所"));
     layout->addWidget(heading_);
 
@@ -141,7 +134,7 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* footnote = new QLabel(QString::fromUtf8(FOOTNOTE), this);
     footnote->setWordWrap(true);
-    footnote->setFont(windowFont(FOOTNOTE_POINT_SIZE));
+    footnote->setFont(controlFont(FOOTNOTE_POINT_SIZE));
     QPalette faint = footnote->palette();
     faint.setColor(QPalette::WindowText, FAINT_INK);
     footnote->setPalette(faint);

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/application_setup.h"
+#include "app/box_text.h"
 #include "app/caption_label.h"
 #include "app/city_table.h"
 #include "app/colour_scheme.h"
@@ -29,7 +30,6 @@
 #include "app/flat_button.h"
 #include "app/focus_mark.h"
 #include "app/number_format.h"
-#include "app/number_reading.h"
 #include "app/start_file_io.h"
 #include "app/start_file_message.h"
 #include "app/window_layout.h"
@@ -57,16 +57,6 @@ void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(rgb));
     widget->setPalette(palette);
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The number a box holds, by the number-reading rule.
-double readBox(const QLineEdit* box) {
-    const QByteArray utf8 = box->text().toUtf8();
-    return readNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 // `value` in a format pattern with `decimals` places and the locale's decimal separator.
@@ -470,8 +460,9 @@ bool Form1::calculatePass() {
     const std::optional<astro::PassFault> fault = astro::calculatePass(vars_, entered);
     if (!fault) return true;
     clearResults();
-    showMessage(faultMessage(*fault));
-    emit calculationRefused(faultMessage(*fault));
+    const QString message = faultMessage(*fault);
+    showMessage(message);
+    emit calculationRefused(message);
     return false;
 }
 

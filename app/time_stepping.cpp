@@ -4,20 +4,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "app/box_text.h"
 #include "app/date_stepping.h"
 #include "app/form1.h"
-#include "app/number_reading.h"
 
 namespace app {
-
-namespace {
-
-double readBox(const QLineEdit* box) {
-    const QByteArray utf8 = box->text().toUtf8();
-    return readNumber(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
-}  // namespace
 
 TimeStepping::TimeStepping(Form1& form) : QObject(&form), form_(form) {
     for (QLineEdit* box : form_.txtYMD) box->installEventFilter(this);
