@@ -26,9 +26,8 @@ constexpr int HOURS_PER_LABEL = 3;
 // One scheme, the same by day and by night: a pale sky above the horizon darkening through
 // the three twilight bands to the night, curves drawn with a dark edge round a light core
 // so that each stands out on the pale and on the dark part alike, and labels on a white
-// ground. Ground of the widget and its text.
-const QColor PAGE(0xf5, 0xf7, 0xfa);
-const QColor INK(0x1f, 0x29, 0x33);
+// ground. The widget's ground and its text are its palette's window and window text: the
+// day window's own colours.
 // The sky above the horizon and the bands below it: civil (0 to -6°), nautical (to -12°),
 // astronomical (to -18°), night.
 struct Band {
@@ -214,7 +213,7 @@ void DayChart::renderBackground() {
     const qreal ratio = devicePixelRatioF();
     background_ = QPixmap((QSizeF(size()) * ratio).toSize());
     background_.setDevicePixelRatio(ratio);
-    background_.fill(PAGE);
+    background_.fill(palette().color(QPalette::Window));
     QPainter painter(&background_);
     painter.setRenderHint(QPainter::Antialiasing);
     paintBackground(painter);
@@ -247,7 +246,7 @@ void DayChart::paintBackground(QPainter& painter) const {
         painter.drawLine(QPointF(xOfHour(hour), plot.top()), QPointF(xOfHour(hour), plot.bottom()));
     }
     // The horizon.
-    painter.setPen(QPen(INK, 1.5));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1.5));
     painter.drawLine(QPointF(plot.left(), yOfAltitude(0.0)),
                      QPointF(plot.right(), yOfAltitude(0.0)));
 }
@@ -365,7 +364,7 @@ void DayChart::paintAxes(QPainter& painter) const {
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(INK, 1.0));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
     painter.drawRect(plot);
     for (double a = LOWEST_ALTITUDE_DEG; a <= HIGHEST_ALTITUDE_DEG; a += ALTITUDE_GRID_DEG) {
         const qreal y = yOfAltitude(a);
@@ -397,7 +396,7 @@ void DayChart::paintLegend(QPainter& painter) const {
     const qreal mid = y + line / 2;
     qreal x = plot.left();
     auto text = [&](const QString& t) {
-        painter.setPen(INK);
+        painter.setPen(palette().color(QPalette::WindowText));
         const qreal w = metrics.horizontalAdvance(t);
         painter.drawText(QRectF(x, y, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter, t);
         x += w + 14;
@@ -414,7 +413,7 @@ void DayChart::paintLegend(QPainter& painter) const {
     text(QStringLiteral("太陽"));
     stroke(MOON_EDGE, MOON_CORE);
     text(QStringLiteral("月"));
-    painter.setPen(QPen(INK, 0.8));
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0.8));
     for (std::size_t i = 1; i < 4; ++i) {
         painter.setBrush(BANDS[i].colour);
         painter.drawRect(QRectF(x, mid - 5, 10, 10));
@@ -430,7 +429,7 @@ void DayChart::paintLegend(QPainter& painter) const {
     const QString units = QStringLiteral("時刻は日本標準時");
     const qreal w = metrics.horizontalAdvance(units);
     if (x + w <= plot.right()) {
-        painter.setPen(INK);
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(plot.right() - w, y, w + 1, line),
                          Qt::AlignRight | Qt::AlignVCenter, units);
     }

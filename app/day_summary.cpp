@@ -13,11 +13,6 @@ namespace {
 
 using astro::DayEventKind;
 
-constexpr int MINUTES_PER_DAY = 1440;
-// How far below a half second a Julian day formed from a clock time may fall (its last bit
-// is worth up to 80 microseconds), in seconds.
-constexpr double HALF_SECOND_TOLERANCE = 1e-3;
-
 // The name of each kind of event as the list shows it.
 struct KindName {
     DayEventKind kind;
@@ -85,9 +80,9 @@ int minuteOfDay(double julianDay, double dayStartJulianDay) {
     // allowance for the Julian day's last bit, so that a time the calculation formed from
     // 06:37:30 counts as that), then the minute of that whole second.
     const double second = std::floor((julianDay - dayStartJulianDay) * astro::SECONDS_PER_DAY +
-                                     0.5 + HALF_SECOND_TOLERANCE);
+                                     0.5 + astro::HALF_SECOND_ALLOWANCE_SECONDS);
     const double minute = std::floor((second + 30.0) / 60.0);
-    return static_cast<int>(std::clamp(minute, 0.0, static_cast<double>(MINUTES_PER_DAY)));
+    return static_cast<int>(std::clamp(minute, 0.0, astro::MINUTES_PER_DAY));
 }
 
 std::string clockText(int minuteOfDay) {

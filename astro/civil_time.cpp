@@ -4,20 +4,17 @@
 #include <cstdint>
 #include <limits>
 
+#include "constants.h"
+
 namespace astro {
 
 namespace {
 
-constexpr std::int64_t SECONDS_PER_DAY = 86400;
+constexpr std::int64_t WHOLE_SECONDS_PER_DAY = 86400;
 
 // Seconds from the start of a Julian day (noon UT) to midnight JST beginning the civil day
 // numbered one higher: half a day to midnight UT, then the 9 hours of JST.
 constexpr std::int64_t SECONDS_FROM_NOON_UT_TO_MIDNIGHT_JST = 43200 + 9 * 3600;
-
-// A Julian day's precision in the range the boxes carry is 80 microseconds at worst (an
-// ulp of 2^-30 day below 2^23); a time typed with half a second may come out a hair below
-// the half. Halves within this much of it round up, as the half typed does.
-constexpr double HALF_SECOND_TOLERANCE = 1e-3;
 
 // Julian days beyond this, in magnitude, lie far outside the 16-bit years (year 32767 is
 // Julian day 13.69 million); they are refused before any conversion to an integer.
@@ -70,13 +67,14 @@ std::optional<CivilTime> civilTimeOf(double julianDay) {
     const double wholeDays = std::floor(julianDay);
     const double fraction = julianDay - wholeDays;
     const auto secondsIntoJulianDay = static_cast<std::int64_t>(
-        std::floor(fraction * SECONDS_PER_DAY + 0.5 + HALF_SECOND_TOLERANCE));
+        std::floor(fraction * WHOLE_SECONDS_PER_DAY + 0.5 + HALF_SECOND_ALLOWANCE_SECONDS));
     const std::int64_t secondsFromMidnight =
         secondsIntoJulianDay + SECONDS_FROM_NOON_UT_TO_MIDNIGHT_JST;
     const std::int64_t dayNumber =
-        static_cast<std::int64_t>(wholeDays) + floorDiv(secondsFromMidnight, SECONDS_PER_DAY);
+        static_cast<std::int64_t>(wholeDays) + floorDiv(secondsFromMidnight, WHOLE_SECONDS_PER_DAY);
     const std::int64_t secondOfDay =
-        secondsFromMidnight - floorDiv(secondsFromMidnight, SECONDS_PER_DAY) * SECONDS_PER_DAY;
+        secondsFromMidnight -
+        floorDiv(secondsFromMidnight, WHOLE_SECONDS_PER_DAY) * WHOLE_SECONDS_PER_DAY;
 
     CivilTime time{};
     if (dayNumber >= FIRST_GREGORIAN_DAY_NUMBER) {

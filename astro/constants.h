@@ -32,6 +32,12 @@ inline constexpr double MAX_ABS_JULIAN_CENTURIES = 1e150;
 // Seconds in a day.
 inline constexpr double SECONDS_PER_DAY = 86400.0;
 
+// A clock time read back from a Julian day is rounded to the nearest second, halves up. The
+// Julian day's last bit is worth up to 80 microseconds in the range the boxes carry, so a
+// time typed with half a second may come out a hair below the half: halves within this many
+// seconds of it round up, as the half typed does.
+inline constexpr double HALF_SECOND_ALLOWANCE_SECONDS = 1e-3;
+
 // Altitudes of the centre (geometric, degrees) at which the day's events are counted. The
 // Sun rises and sets at -0.8333: refraction at the horizon (34') and the semidiameter (16')
 // lift its upper limb into view while the centre is that far below. The Moon at +0.125: the
