@@ -16,7 +16,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/form1.h"
+#include "app/main_window/form1.h"
 
 // Shows texts as text in test failures.
 QT_BEGIN_NAMESPACE

@@ -1,0 +1,581 @@
+#include "app/main_window/form1.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "app/controls/application_setup.h"
+#include "app/controls/box_text.h"
+#include "app/controls/caption_label.h"
+#include "app/controls/fitting_text_box.h"
+#include "app/controls/flat_button.h"
+#include "app/controls/focus_mark.h"
+#include "app/controls/window_placement.h"
+#include "app/core/city_table.h"
+#include "app/core/colour_scheme.h"
+#include "app/core/coordinate_text.h"
+#include "app/core/number_format.h"
+#include "app/day_window/day_tools.h"
+#include "app/main_window/start_file_io.h"
+#include "app/main_window/start_file_message.h"
+#include "app/main_window/window_layout.h"
+#include "astro/calculation.h"
+#include "astro/moon_phase.h"
+
+namespace app {
+
+namespace {
+
+// The start file, in the working directory.
+constexpr char START_FILE_NAME[] = "pstart.txt";
+
+// The box each entered field is read from, as the user knows it.
+constexpr std::array<const char*, astro::ENTERED_FIELD_COUNT> FIELD_NAMES = {
+    "年", "月", "日", "時", "分", "秒", "緯度", "経度"};
+
+QColor toQColor(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// Sets the colour of one palette role of a widget.
+void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(rgb));
+    widget->setPalette(palette);
+}
+
+// `value` in a format pattern with `decimals` places and the locale's decimal separator.
+QString formatted(double value, int decimals) {
+    const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    return fromUtf8(formatFixed(
+        value, decimals,
+        std::string_view(separator.constData(), static_cast<std::size_t>(separator.size()))));
+}
+
+// What the user is told when the entered numbers cannot be calculated.
+QString faultMessage(const astro::PassFault& fault) {
+    if (fault.kind == astro::PassFaultKind::InstantOutOfRange) {
+        return QStringLiteral(
+            "日時の値が計算できる範囲を超えています。年・月・日・時・分・秒を確かめてください。");
+    }
+    return QStringLiteral("「%1」の値が計算できる範囲を超えています。入力を確かめてください。")
+        .arg(QString::fromUtf8(FIELD_NAMES[fault.field]));
+}
+
+// A label's alignment: its caption at the top, to the left or to the right as laid out.
+Qt::Alignment alignmentOf(TextAlign align) {
+    return (align == TextAlign::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+// A control of the layout, on `parent`, at its place and size, in its font and alignment.
+QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (entry.kind) {
+        case ControlKind::Label: {
+            auto* label = new CaptionLabel(fromUtf8(entry.caption), parent);
+            label->setAlignment(alignmentOf(entry.align));
+            label->setFocusPolicy(Qt::NoFocus);
+            label->setAutoFillBackground(true);
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new FittingTextBox(parent);
+            for (const BoxTextSpec& text : BOX_TEXT_SPECS) {
+                if (text.name == entry.name) box->setWidestPattern(fromUtf8(text.widestPattern));
+            }
+            widget = box;
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(parent);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            // The list is narrow: a name too long for it ends in an ellipsis, and its item
+            // carries the whole name as a tooltip, rather than a scroll bar taking a third
+            // of the list's height.
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setTextElideMode(Qt::ElideRight);
+            // Every entry is one line in one font: the height of the first serves for all,
+            // instead of each of the 75 names being laid out before the list is shown.
+            list->setUniformItemSizes(true);
+            widget = list;
+            break;
+        }
+        case ControlKind::Button:
+            widget = new FlatButton(fromUtf8(entry.caption), parent);
+            break;
+    }
+    widget->setObjectName(fromUtf8(entry.name));
+    widget->setGeometry(entry.left / TWIPS_PER_PIXEL, entry.top / TWIPS_PER_PIXEL,
+                        entry.width / TWIPS_PER_PIXEL, entry.height / TWIPS_PER_PIXEL);
+    const QFont font = controlFont(entry.pointSize);
+    if (auto* box = qobject_cast<FittingTextBox*>(widget)) {
+        box->setLayoutFont(font);
+    } else {
+        widget->setFont(font);
+    }
+    return widget;
+}
+
+}  // namespace
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
+
+void DrawingSurface::clear() {
+    lines_.clear();
+    update();
+}
+
+void DrawingSurface::addLines(const std::vector<PhaseLine>& lines) {
+    lines_.insert(lines_.end(), lines.begin(), lines.end());
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* /*event*/) {
+    if (lines_.empty()) return;
+    QPainter painter(this);
+    // Lines of one colour in a row go to the painter together, in their order.
+    QVector<QLineF> run;
+    auto flush = [&](const Rgb& colour) {
+        painter.setPen(QPen(toQColor(colour)));
+        painter.drawLines(run);
+        run.clear();
+    };
+    constexpr qreal toPixels = 1.0 / TWIPS_PER_PIXEL;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const PhaseLine& line = lines_[i];
+        run.append(
+            QLineF(line.x1 * toPixels, line.y1 * toPixels, line.x2 * toPixels, line.y2 * toPixels));
+        if (i + 1 == lines_.size() || !(lines_[i + 1].colour == line.colour)) flush(line.colour);
+    }
+}
+
+Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(clock)) {
+    setWindowTitle(QStringLiteral("赤径赤緯"));
+    setAutoFillBackground(true);
+
+    // The controls stand at fixed places on a client area; where the window is smaller
+    // than that area (a small screen, a large scaling), it scrolls instead of hiding them.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);  // the tab order runs through the controls only
+    // Its scroll bars keep the toolkit's colours rather than following the scheme (see the
+    // place list in Form_Load for why).
+    QPalette ownPalette = scrollArea_->palette();
+    ownPalette.setColor(QPalette::Window, ownPalette.color(QPalette::Window));
+    scrollArea_->setPalette(ownPalette);
+    clientArea_ = new DrawingSurface(scrollArea_);
+    clientArea_->setMinimumSize(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL,
+                                CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
+    scrollArea_->setWidget(clientArea_);
+    layout->addWidget(scrollArea_);
+    resize(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL, CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
+
+    messageBox_ =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
+    messageBox_->setWindowModality(Qt::WindowModal);
+
+    createControls();
+    new FocusMark(clientArea_);
+    connectCommands();
+    describeForUsers();
+    installDayTools(*this);
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous() || placed_) return;
+    placed_ = true;
+    // The window opens no larger than the screen's available area leaves room for beside its
+    // frame (as far as the platform tells the frame before the window is shown), the rest of
+    // the client area scrolling. Where it stands is left to the windowing system, which
+    // places a window that fits inside that area, unless it was given a place that would put
+    // its frame outside.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QRect fitted = fitWindowInto(geometry(), frame, screen()->availableGeometry());
+    if (testAttribute(Qt::WA_Moved) && fitted.topLeft() != geometry().topLeft()) {
+        setGeometry(fitted);
+    } else if (fitted.size() != size()) {
+        resize(fitted.size());
+    }
+}
+
+void Form1::createControls() {
+    std::map<QString, QWidget*> byName;
+    for (const ControlSpec& entry : CONTROL_SPECS) {
+        byName[fromUtf8(entry.name)] = createControl(entry, clientArea_);
+    }
+    auto label = [&](const char* name) { return qobject_cast<QLabel*>(byName.at(name)); };
+    auto box = [&](const QString& name) { return qobject_cast<QLineEdit*>(byName.at(name)); };
+    auto button = [&](const char* name) { return qobject_cast<QPushButton*>(byName.at(name)); };
+    for (int i = 0; i < 6; ++i) txtYMD[i] = box(QStringLiteral("txtYMD(%1)").arg(i));
+    txtIDO = box(QStringLiteral("txtIDO"));
+    txtKEIDO = box(QStringLiteral("txtKEIDO"));
+    lstCITY = qobject_cast<QListWidget*>(byName.at(QStringLiteral("lstCITY")));
+    Label1 = label("Label1");
+    Label2 = label("Label2");
+    Label3 = label("Label3");
+    Label4 = label("Label4");
+    Label5 = label("Label5");
+    Label6 = label("Label6");
+    Label7 = label("Label7");
+    Label8 = label("Label8");
+    Label9 = label("Label9");
+    Label10 = label("Label10");
+    Label13 = label("Label13");
+    Label14 = label("Label14");
+    Label17 = label("Label17");
+    Label18 = label("Label18");
+    Label19 = label("Label19");
+    Label20 = label("Label20");
+    Label21 = label("Label21");
+    Label22 = label("Label22");
+    Label23 = label("Label23");
+    Label24 = label("Label24");
+    Label30 = label("Label30");
+    Label31 = label("Label31");
+    Label32 = label("Label32");
+    Label11 = {label("Label11(0)"), label("Label11(1)")};
+    Label12 = {label("Label12(0)"), label("Label12(1)")};
+    Label15 = {label("Label15(0)"), label("Label15(1)")};
+    Label16 = {label("Label16(0)"), label("Label16(1)")};
+    Command1 = button("Command1");
+    Command3 = button("Command3");
+    Command4 = button("Command4");
+
+    // Tab order: the controls that take the focus, by their tab index.
+    std::vector<const ControlSpec*> focusable;
+    for (const ControlSpec& entry : CONTROL_SPECS) {
+        if (entry.kind != ControlKind::Label) focusable.push_back(&entry);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(byName.at(fromUtf8(focusable[i - 1]->name)),
+                             byName.at(fromUtf8(focusable[i]->name)));
+    }
+}
+
+void Form1::connectCommands() {
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // Enter in any box calculates, as "計算" does.
+    for (QLineEdit* box : txtYMD)
+        connect(box, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
+    connect(txtIDO, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
+    connect(txtKEIDO, &QLineEdit::returnPressed, this, &Form1::Command4_Click);
+    auto* copy = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &Form1::copyWindowText);
+}
+
+void Form1::describeForUsers() {
+    const QString jst =
+        QStringLiteral("日本標準時（UTC+9）。どの場所を選んでも日本標準時で入力します。");
+    const QString geometric =
+        QStringLiteral("度。幾何学的な地心の高度です（大気による浮き上がり・視差は含みません）。");
+    const QString azimuth = QStringLiteral("度。北を0度として東回り（東90度、南180度、西270度）。");
+    const QString hours = QStringLiteral("時（1時は15度）。");
+    struct Description {
+        QWidget* control;
+        const char* name;
+        QString tip;
+    };
+    const std::vector<Description> descriptions = {
+        {txtYMD[0], "年", jst},
+        {txtYMD[1], "月", jst},
+        {txtYMD[2], "日", jst},
+        {txtYMD[3], "時", jst},
+        {txtYMD[4], "分", jst},
+        {txtYMD[5], "秒", jst},
+        {txtIDO, "緯度", QStringLiteral("度。北緯が正、南緯が負。")},
+        {txtKEIDO, "経度", QStringLiteral("度。東経が正、西経が負。")},
+        {lstCITY, "場所の一覧",
+         QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。")},
+        {Command3, "場所の決定", QStringLiteral("選んだ場所の緯度・経度を入れます。")},
+        {Command4, "計算",
+         QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。")},
+        {Command1, "終了", QStringLiteral("選んだ場所を覚えて終了します。")},
+        {Label10, "場所", QString()},
+        {Label11[0], "太陽 赤径", hours},
+        {Label12[0], "太陽 赤緯", QStringLiteral("度。")},
+        {Label15[0], "太陽 高度", geometric},
+        {Label16[0], "太陽 方位", azimuth},
+        {Label11[1], "月 赤径", hours},
+        {Label12[1], "月 赤緯", QStringLiteral("度。")},
+        {Label15[1], "月 高度", geometric},
+        {Label16[1], "月 方位", azimuth},
+        {Label32, "均時差", QStringLiteral("平均太陽と視太陽の赤径の差（分・秒）。")},
+        {Label30, "輝面率",
+         QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。")},
+        {Label24, "天頂方向角", QStringLiteral("度。天頂方向から測った、月の輝いている縁の向き。")},
+        {Label22, "月の位相", QString()},
+        {Label21, "輝面率の見出し", QString()},
+        {Label23, "天頂方向角の見出し", QString()},
+    };
+    for (const Description& d : descriptions) {
+        d.control->setAccessibleName(QString::fromUtf8(d.name));
+        if (!d.tip.isEmpty()) d.control->setToolTip(d.tip);
+    }
+    // The fixed captions are their own names; the headings share the fields' tips.
+    for (QLabel* label : labels()) {
+        if (label->accessibleName().isEmpty()) label->setAccessibleName(label->text());
+    }
+    Label8->setToolTip(hours);
+    Label13->setToolTip(geometric);
+    Label14->setToolTip(azimuth);
+    Label31->setToolTip(Label32->toolTip());
+    clientArea_->setToolTip(QString());
+}
+
+std::vector<QLabel*> Form1::labels() const {
+    return {Label1,  Label2,  Label3,     Label4,     Label5,     Label6,     Label7,
+            Label8,  Label9,  Label10,    Label11[0], Label11[1], Label12[0], Label12[1],
+            Label13, Label14, Label15[0], Label15[1], Label16[0], Label16[1], Label17,
+            Label18, Label19, Label20,    Label21,    Label22,    Label23,    Label24,
+            Label30, Label31, Label32};
+}
+
+void Form1::Form_Load() {
+    int savedListPosition = DEFAULT_CITY_POSITION;
+    double startLatitude = 35.65;
+    double startLongitude = 139.75;
+    vars_.dayNightFlag = DAY_FLAG;
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4],
+                                         txtYMD[5], txtIDO, txtKEIDO, lstCITY}) {
+        setRoleColour(input, QPalette::Base, INPUT_BACKGROUND);
+    }
+    // The list's scroll bar keeps one palette too. Were it to follow every change of scheme,
+    // the style would cache its pixmaps anew under each new palette, and the toolkit keeps
+    // a record of every such key: memory would grow with every change of day and night.
+    setRoleColour(lstCITY, QPalette::Window, INPUT_BACKGROUND);
+    applyColourScheme();
+
+    const StartFileFields saved = readStartFileAt(QDir::current().filePath(START_FILE_NAME));
+    if (saved.listPosition) savedListPosition = *saved.listPosition;
+    if (saved.latitude) startLatitude = *saved.latitude;
+    if (saved.longitude) startLongitude = *saved.longitude;
+    // A position that names no place (a file edited by hand, or -1 for no selection)
+    // starts as a missing file does.
+    if (!cityAtListPosition(savedListPosition)) {
+        savedListPosition = DEFAULT_CITY_POSITION;
+        startLatitude = 35.65;
+        startLongitude = 139.75;
+    }
+
+    vars_.dayNightFlag = NIGHT_FLAG;
+    fillDateAndTimeFromClock();
+
+    for (const City& city : cityTable()) {
+        auto* item = new QListWidgetItem(fromUtf8(city.name), lstCITY);
+        item->setToolTip(item->text());
+    }
+    lstCITY->setCurrentRow(savedListPosition);
+    Label10->setText(lstCITY->currentItem()->text());
+    if (savedListPosition != TYPED_COORDINATES_POSITION) {
+        putCoordinatesOfListPosition(savedListPosition);
+    } else {
+        txtIDO->setText(fromUtf8(coordinateText(startLatitude)));
+        txtKEIDO->setText(fromUtf8(coordinateText(startLongitude)));
+    }
+    Command4_Click();
+}
+
+void Form1::fillDateAndTimeFromClock() {
+    // Every entered time is read as Japan Standard Time, so the present instant is shown
+    // in it, whatever the computer's own time zone.
+    const QDateTime japan = clock_().toUTC().addSecs(9 * 3600);
+    const QDate date = japan.date();
+    const QTime time = japan.time();
+    const std::array<int, 6> fields = {date.year(), date.month(),  date.day(),
+                                       time.hour(), time.minute(), time.second()};
+    for (int i = 0; i < 6; ++i) txtYMD[i]->setText(QString::number(fields[i]));
+}
+
+void Form1::putCoordinatesOfListPosition(int listPosition) {
+    const std::optional<City> city = cityAtListPosition(listPosition);
+    if (!city) return;
+    txtIDO->setText(fromUtf8(coordinateText(city->latitude)));
+    txtKEIDO->setText(fromUtf8(coordinateText(city->longitude)));
+}
+
+void Form1::Command3_Click() {
+    const int position = lstCITY->currentRow();
+    if (position == TYPED_COORDINATES_POSITION || !cityAtListPosition(position)) return;
+    putCoordinatesOfListPosition(position);
+    Label10->setText(lstCITY->item(position)->text());
+}
+
+void Form1::Command1_Click() {
+    const QByteArray latitude = txtIDO->text().toUtf8();
+    const QByteArray longitude = txtKEIDO->text().toUtf8();
+    const std::string line = startFileLine(
+        lstCITY->currentRow(),
+        std::string_view(latitude.constData(), static_cast<std::size_t>(latitude.size())),
+        std::string_view(longitude.constData(), static_cast<std::size_t>(longitude.size())));
+    const std::optional<StartFileWriteFailure> failure =
+        writeStartFileAt(QDir::current().filePath(START_FILE_NAME), line);
+    if (!failure) {
+        close();
+        return;
+    }
+    // The system's own words for the failure go to the log; the user reads the reason in
+    // Japanese. The program ends in any case, once the user has read why the place was not
+    // kept.
+    qWarning("%s", qUtf8Printable(failure->detail));
+    connect(messageBox_, &QMessageBox::finished, this, &QWidget::close, Qt::UniqueConnection);
+    showMessage(startFileFailureMessage(*failure));
+}
+
+bool Form1::calculatePass() {
+    astro::EnteredValues entered{};
+    for (int i = 0; i < 6; ++i) entered[static_cast<std::size_t>(i)] = readBox(txtYMD[i]);
+    entered[astro::LATITUDE] = readBox(txtIDO);
+    entered[astro::LONGITUDE] = readBox(txtKEIDO);
+    const std::optional<astro::PassFault> fault = astro::calculatePass(vars_, entered);
+    if (!fault) return true;
+    clearResults();
+    const QString message = faultMessage(*fault);
+    showMessage(message);
+    emit calculationRefused(message);
+    return false;
+}
+
+void Form1::calculateHourLater() {
+    astro::calculateHourLater(vars_);
+}
+
+void Form1::computeMoonPhase() {
+    astro::computeMoonPhase(vars_);
+    Label32->setText(fromUtf8(vars_.equationOfTimeCaption));
+}
+
+void Form1::drawMoonPhase() {
+    clientArea_->clear();
+    clientArea_->addLines(moonPhaseLines(vars_.illuminatedFraction, vars_.limbZenithAngle,
+                                         Rgb{vars_.backRed, vars_.backGreen, vars_.backBlue}));
+}
+
+void Form1::applyColourScheme() {
+    if (const std::optional<ColourScheme> scheme = colourSchemeFor(vars_.dayNightFlag)) {
+        vars_.backRed = scheme->background.red;
+        vars_.backGreen = scheme->background.green;
+        vars_.backBlue = scheme->background.blue;
+        setRoleColour(Label18, QPalette::WindowText, scheme->title);
+    }
+    const Rgb background{vars_.backRed, vars_.backGreen, vars_.backBlue};
+    setRoleColour(this, QPalette::Window, background);
+    for (QPushButton* button : {Command1, Command4, Command3}) {
+        setRoleColour(button, QPalette::Button, BUTTON_BACKGROUND);
+    }
+    // Every label fills its background in the client area's colour, which it takes from the
+    // client area: one change of palette there reaches all 31 of them.
+    setRoleColour(clientArea_, QPalette::Window, background);
+}
+
+void Form1::Command4_Click() {
+    if (!calculatePass()) return;
+    if (vars_.sunAltitude > 0) vars_.dayNightFlag = DAY_FLAG;
+    if (vars_.sunAltitude < 0) vars_.dayNightFlag = NIGHT_FLAG;
+    applyColourScheme();
+    Label11[0]->setText(formatted(vars_.sunRightAscension, 2));
+    Label12[0]->setText(formatted(vars_.sunDeclination, 2));
+    Label15[0]->setText(formatted(vars_.sunAltitude, 2));
+    Label16[0]->setText(formatted(vars_.sunAzimuth, 2));
+    Label11[1]->setText(formatted(vars_.moonRightAscension, 2));
+    Label12[1]->setText(formatted(vars_.moonDeclination, 2));
+    Label15[1]->setText(formatted(vars_.moonAltitude, 2));
+    Label16[1]->setText(formatted(vars_.moonAzimuth, 2));
+    computeMoonPhase();
+    vars_.savedLimbZenithAngle = vars_.limbZenithAngle;
+    vars_.savedIlluminatedFraction = vars_.illuminatedFraction;
+    clientArea_->clear();
+    for (QLabel* label : {Label22, Label21, Label30, Label23, Label24}) label->clear();
+    if (vars_.moonAltitude >= 0) {
+        drawMoonPhase();
+        calculateHourLater();
+        const QString equationOfTime = Label32->text();
+        computeMoonPhase();
+        // Every figure shown belongs to the entered instant.
+        Label32->setText(equationOfTime);
+        Label22->setText(QStringLiteral("月の位相"));
+        Label21->setText(QStringLiteral("輝面率 ： "));
+        Label23->setText(QStringLiteral("天頂方向角 ： "));
+        const double change = vars_.illuminatedFraction - vars_.savedIlluminatedFraction;
+        Label30->setText(formatted(vars_.savedIlluminatedFraction, 3) +
+                         (change >= 0 ? QStringLiteral("(+)") : QStringLiteral("(-)")));
+        Label24->setText(formatted(vars_.savedLimbZenithAngle, 1));
+        vars_.limbZenithAngle = vars_.savedLimbZenithAngle;
+        vars_.illuminatedFraction = vars_.savedIlluminatedFraction;
+    }
+    emit calculated();
+}
+
+void Form1::clearResults() {
+    for (QLabel* label :
+         {Label11[0], Label12[0], Label15[0], Label16[0], Label11[1], Label12[1], Label15[1],
+          Label16[1], Label32, Label22, Label21, Label30, Label23, Label24}) {
+        label->clear();
+    }
+    clientArea_->clear();
+}
+
+void Form1::showMessage(const QString& text) {
+    messageBox_->setText(text);
+    messageBox_->open();
+}
+
+QString Form1::lastMessage() const {
+    return messageBox_->isVisible() ? messageBox_->text() : QString();
+}
+
+QString Form1::windowText() const {
+    const std::vector<std::pair<const char*, QString>> fields = {
+        {"年", txtYMD[0]->text()},         {"月", txtYMD[1]->text()},
+        {"日", txtYMD[2]->text()},         {"時", txtYMD[3]->text()},
+        {"分", txtYMD[4]->text()},         {"秒", txtYMD[5]->text()},
+        {"緯度", txtIDO->text()},          {"経度", txtKEIDO->text()},
+        {"場所", Label10->text()},         {"太陽 赤径", Label11[0]->text()},
+        {"太陽 赤緯", Label12[0]->text()}, {"太陽 高度", Label15[0]->text()},
+        {"太陽 方位", Label16[0]->text()}, {"月 赤径", Label11[1]->text()},
+        {"月 赤緯", Label12[1]->text()},   {"月 高度", Label15[1]->text()},
+        {"月 方位", Label16[1]->text()},   {"均時差", Label32->text()},
+        {"輝面率", Label30->text()},       {"天頂方向角", Label24->text()},
+    };
+    QString text;
+    for (const auto& [name, value] : fields) {
+        text += QString::fromUtf8(name) + QLatin1Char('\t') + value + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void Form1::copyWindowText() const {
+    QGuiApplication::clipboard()->setText(windowText());
+}
+
+}  // namespace app

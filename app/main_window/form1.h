@@ -1,0 +1,148 @@
+// The program's one window: the date, time and place boxes, the place list, the result
+// fields, the Moon drawing and the three commands.
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/core/moon_drawing.h"
+#include "astro/working_variables.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMessageBox;
+class QPushButton;
+class QScrollArea;
+
+namespace app {
+
+// The client area the controls stand on, in logical pixels of 15 twips, and the drawing
+// surface of the Moon's disc. What is drawn is kept as a list of lines and painted again
+// on every repaint, so it survives covering and resizing the window until it is cleared.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+  public:
+    explicit DrawingSurface(QWidget* parent);
+    // Removes everything drawn; the controls stay.
+    void clear();
+    // Adds lines to what is drawn, painted over what was drawn before.
+    void addLines(const std::vector<PhaseLine>& lines);
+    const std::vector<PhaseLine>& lines() const { return lines_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<PhaseLine> lines_;
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+  public:
+    // The present instant, in any time zone; start-up shows it in Japan Standard Time.
+    using Clock = std::function<QDateTime()>;
+
+    // Builds the window and runs start-up: the remembered place, the present moment from
+    // `clock`, and one calculation. The start file is looked for in the working directory.
+    explicit Form1(Clock clock = &QDateTime::currentDateTimeUtc, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The commands, as the buttons run them.
+    void Command4_Click();  // 計算
+    void Command3_Click();  // 場所の決定
+    void Command1_Click();  // 終了
+
+    // The whole window as text, one line per field, name TAB text, as Ctrl+Shift+C copies it.
+    QString windowText() const;
+
+    // The working variables of the latest calculation.
+    const astro::WorkingVariables& workingVariables() const { return vars_; }
+    // The message shown for the latest refused calculation or failed write; empty if none.
+    QString lastMessage() const;
+
+    // The controls, under their names in the layout; arrays indexed from 0.
+    std::array<QLineEdit*, 6> txtYMD{};
+    QLineEdit* txtIDO = nullptr;
+    QLineEdit* txtKEIDO = nullptr;
+    QListWidget* lstCITY = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    std::array<QLabel*, 2> Label11{};
+    std::array<QLabel*, 2> Label12{};
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+    std::array<QLabel*, 2> Label15{};
+    std::array<QLabel*, 2> Label16{};
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLabel* Label23 = nullptr;
+    QLabel* Label24 = nullptr;
+    QLabel* Label30 = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label32 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+
+    // The client area with the controls and the drawing.
+    DrawingSurface* clientArea() const { return clientArea_; }
+    // Every label, both members of each array included.
+    std::vector<QLabel*> labels() const;
+
+  signals:
+    // After every calculation that ran, and after every refused one, with what the user
+    // was told.
+    void calculated();
+    void calculationRefused(const QString& reason);
+
+  protected:
+    // Fits the window into the screen's available area the first time it is shown.
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // Start-up: defaults, the day scheme, the start file, the clock, the places, one
+    // calculation.
+    void Form_Load();
+    // Reads the boxes and runs the calculation pass; false, with the user told why, when
+    // the numbers cannot be carried.
+    bool calculatePass();
+    void calculateHourLater();
+    void computeMoonPhase();
+    void drawMoonPhase();
+    void applyColourScheme();
+
+    void createControls();
+    void connectCommands();
+    void describeForUsers();
+    // Empties every result field and the drawing, after a calculation was refused.
+    void clearResults();
+    void showMessage(const QString& text);
+    void fillDateAndTimeFromClock();
+    void putCoordinatesOfListPosition(int listPosition);
+    void copyWindowText() const;
+
+    Clock clock_;
+    astro::WorkingVariables vars_;
+    QScrollArea* scrollArea_ = nullptr;
+    DrawingSurface* clientArea_ = nullptr;
+    QMessageBox* messageBox_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,125 @@
+// The day's events as the list shows them: times to the nearest minute, events that do not
+// happen or happen twice, transit altitudes, and the sentences for a body up or down all
+// day.
+#include "app/core/day_summary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using astro::AltitudeSample;
+using astro::DayEvent;
+using astro::DayEventKind;
+
+// 2024-12-08 00:00 JST as a Julian day (UT).
+constexpr double DAY_START = 2460652.125;
+
+double at(int hour, int minute, double second) {
+    return DAY_START + (hour * 3600 + minute * 60 + second) / 86400.0;
+}
+
+// A day's samples at every hour with the given altitudes throughout.
+std::vector<AltitudeSample> samples(double sun, double moon) {
+    std::vector<AltitudeSample> out;
+    for (int i = 0; i <= 24; ++i) out.push_back({DAY_START + i / 24.0, sun, moon});
+    return out;
+}
+
+std::string value(const std::vector<app::DayRow>& rows, const std::string& name) {
+    for (const app::DayRow& row : rows) {
+        if (row.name == name) return row.value;
+    }
+    return "(no row " + name + ")";
+}
+
+TEST(DaySummary, TimesToTheNearestMinuteHalvesUp) {
+    // The clock second first, as the boxes would show it, then its minute.
+    EXPECT_EQ(app::minuteOfDay(at(6, 37, 29.4), DAY_START), 6 * 60 + 37);
+    EXPECT_EQ(app::minuteOfDay(at(6, 37, 29.5), DAY_START), 6 * 60 + 38);
+    EXPECT_EQ(app::minuteOfDay(at(6, 37, 30), DAY_START), 6 * 60 + 38);
+    EXPECT_EQ(app::minuteOfDay(at(6, 37, 0), DAY_START), 6 * 60 + 37);
+    EXPECT_EQ(app::minuteOfDay(at(0, 0, 0), DAY_START), 0);
+    EXPECT_EQ(app::minuteOfDay(at(23, 59, 31), DAY_START), 1440);
+    EXPECT_EQ(app::clockText(6 * 60 + 8), "06:08");
+    EXPECT_EQ(app::clockText(0), "00:00");
+    EXPECT_EQ(app::clockText(1440), "24:00");
+}
+
+TEST(DaySummary, RowsOfAnOrdinaryDay) {
+    const std::vector<DayEvent> events = {
+        {DayEventKind::AstronomicalDawn, at(5, 7, 10), -18},
+        {DayEventKind::NauticalDawn, at(5, 38, 0), -12},
+        {DayEventKind::CivilDawn, at(6, 9, 45), -6},
+        {DayEventKind::SunRise, at(6, 37, 31), -0.8333},
+        {DayEventKind::SunTransit, at(11, 32, 40), 31.55},
+        {DayEventKind::MoonRise, at(11, 49, 0), 0.125},
+        {DayEventKind::SunSet, at(16, 28, 0), -0.8333},
+        {DayEventKind::CivilDusk, at(16, 56, 0), -6},
+        {DayEventKind::NauticalDusk, at(17, 28, 0), -12},
+        {DayEventKind::MoonTransit, at(17, 31, 0), -2.04},
+        {DayEventKind::AstronomicalDusk, at(17, 59, 0), -18},
+        {DayEventKind::MoonSet, at(23, 22, 0), 0.125},
+    };
+    const app::DaySummary s = app::summariseDay(events, samples(0, 0), 7.249, ",");
+    ASSERT_EQ(s.sun.size(), 3u);
+    EXPECT_EQ(s.sun[0].name, "日の出");
+    EXPECT_EQ(s.sun[0].value, "06:38");
+    EXPECT_EQ(value(s.sun, "南中"), "11:33（高度 31,6°）");
+    EXPECT_EQ(value(s.sun, "日の入り"), "16:28");
+    ASSERT_EQ(s.twilight.size(), 6u);
+    EXPECT_EQ(s.twilight[0].name, "天文薄明の始まり");
+    EXPECT_EQ(s.twilight[0].value, "05:07");
+    EXPECT_EQ(value(s.twilight, "航海薄明の始まり"), "05:38");
+    EXPECT_EQ(value(s.twilight, "市民薄明の始まり"), "06:10");
+    EXPECT_EQ(value(s.twilight, "市民薄明の終わり"), "16:56");
+    EXPECT_EQ(value(s.twilight, "航海薄明の終わり"), "17:28");
+    EXPECT_EQ(s.twilight[5].name, "天文薄明の終わり");
+    ASSERT_EQ(s.moon.size(), 4u);
+    EXPECT_EQ(value(s.moon, "月の出"), "11:49");
+    EXPECT_EQ(value(s.moon, "月の南中"), "17:31（高度 -2,0°）");
+    EXPECT_EQ(value(s.moon, "月の入り"), "23:22");
+    EXPECT_EQ(value(s.moon, "月齢"), "7,2");
+    EXPECT_TRUE(s.notes.empty());
+}
+
+TEST(DaySummary, MissingAndTwiceHappeningEvents) {
+    const std::vector<DayEvent> events = {
+        {DayEventKind::MoonSet, at(0, 12, 0), 0.125},
+        {DayEventKind::SunRise, at(6, 0, 0), -0.8333},
+        {DayEventKind::SunSet, at(17, 0, 0), -0.8333},
+        {DayEventKind::MoonSet, at(23, 59, 45), 0.125},
+    };
+    const app::DaySummary s = app::summariseDay(events, samples(0, 0), 0.04, ".");
+    EXPECT_EQ(value(s.moon, "月の入り"), "00:12、24:00");
+    EXPECT_EQ(value(s.moon, "月の出"), "なし");
+    EXPECT_EQ(value(s.moon, "月の南中"), "なし");
+    EXPECT_EQ(value(s.sun, "南中"), "なし");
+    EXPECT_EQ(value(s.twilight, "天文薄明の始まり"), "なし");
+    EXPECT_EQ(value(s.moon, "月齢"), "0.0");
+    EXPECT_TRUE(s.notes.empty());  // rising or setting happens: no body stays up or down
+}
+
+TEST(DaySummary, SentencesForABodyUpOrDownAllDay) {
+    const std::vector<DayEvent> none;
+    EXPECT_EQ(app::summariseDay(none, samples(10, -10), 1, ".").notes,
+              (std::vector<std::string>{"太陽は一日中地平線の上にあります（白夜）。",
+                                        "月は一日中地平線の下にあります。"}));
+    EXPECT_EQ(app::summariseDay(none, samples(-30, 20), 1, ".").notes,
+              (std::vector<std::string>{"太陽は一日中地平線の下にあります（極夜）。",
+                                        "月は一日中地平線の上にあります。"}));
+    // The levels are those of rising and setting: the Sun's centre at -0.5° is still up, the
+    // Moon's at +0.1° still down.
+    EXPECT_EQ(app::summariseDay(none, samples(-0.5, 0.1), 1, ".").notes,
+              (std::vector<std::string>{"太陽は一日中地平線の上にあります（白夜）。",
+                                        "月は一日中地平線の下にあります。"}));
+    // Either side at some sample: no sentence.
+    std::vector<AltitudeSample> mixed = samples(10, 10);
+    mixed[5].sunAltitude = -10;
+    mixed[20].moonAltitude = -10;
+    EXPECT_TRUE(app::summariseDay(none, mixed, 1, ".").notes.empty());
+    // No samples, no day.
+    const app::DaySummary empty = app::summariseDay(none, {}, 1, ".");
+    EXPECT_TRUE(empty.sun.empty() && empty.moon.empty() && empty.notes.empty());
+}
+
+}  // namespace
