@@ -1,6 +1,6 @@
 // Where the window opens: no larger than the screen's available area, its frame inside it.
 // CTest runs the window's case again on small screens, at the scale factors 1 and 2
-// (tests/CMakeLists.txt, tests/app/small_screen.json).
+// (tests/CMakeLists.txt, tests/app/controls/small_screen.json).
 #include <QScreen>
 #include <QScrollArea>
 #include <QWindow>

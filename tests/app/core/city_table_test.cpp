@@ -59,7 +59,7 @@ TEST(CityTableShape, OnlyNewDelhiCarriesABlank) {
 // ---- Named places -------------------------------------------------------------------------
 
 // The whole table in list order: name, latitude and longitude in decimal degrees as stored.
-// Written out on its own, not copied from app/city_table.cpp, so that a changed name, digit
+// Written out on its own, not copied from app/core/city_table.cpp, so that a changed name, digit
 // or sign on either side fails. "入力" has no coordinates.
 constexpr double NO_COORDINATE = NAN;
 const struct {

@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """An independent reckoning of the lit half-disc and the terminator fill of the Moon drawing,
-written from the drawing's formulas, not from app/moon_drawing.cpp, for limb angles that lie
+written from the drawing's formulas, not from app/core/moon_drawing.cpp, for limb angles that lie
 exactly on a quarter boundary (90, 180, 270 degrees).
 
 It prints, for each case, the number of lines and chosen lines as C++ initialisers; the
-figures are pasted into tests/app/moon_drawing_test.cpp (MoonDrawingExactLines). Python
+figures are pasted into tests/app/core/moon_drawing_test.cpp (MoonDrawingExactLines). Python
 floats are IEEE doubles and math.sin, math.cos and math.sqrt call the same C library as the
 C++ code; every coordinate is rounded to single precision as the drawing hands it on.
 
-    python3 tests/app/moon_drawing_reckoning.py
+    python3 tests/app/core/moon_drawing_reckoning.py
 """
 
 import math

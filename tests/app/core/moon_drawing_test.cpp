@@ -285,8 +285,8 @@ TEST(MoonDrawingOutline, TracesTheLitRimFromCuspToCuspInOneJoinedChain) {
 // The drawing turns degrees into radians with its own 3.14159, so at 90, 180 and 270 degrees
 // the line of cusps is a hair off the axes (cos 90 degrees comes out 1.33e-6, not 0), and each
 // of these angles belongs to the quarter it opens. The expected lines were reckoned once, from
-// the drawing's formulas and independently of app/moon_drawing.cpp, by
-// tests/app/moon_drawing_reckoning.py, and are pasted here; they are compared exactly. With
+// the drawing's formulas and independently of app/core/moon_drawing.cpp, by
+// tests/app/core/moon_drawing_reckoning.py, and are pasted here; they are compared exactly. With
 // full-precision pi the number of lines or the first line changes; with a quarter boundary
 // counted to the quarter before it, the lines change altogether.
 
