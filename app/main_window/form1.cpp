@@ -26,16 +26,17 @@
 #include "app/controls/flat_button.h"
 #include "app/controls/focus_mark.h"
 #include "app/controls/window_placement.h"
+#include "app/core/calculation_sequence.h"
 #include "app/core/city_table.h"
 #include "app/core/colour_scheme.h"
 #include "app/core/coordinate_text.h"
 #include "app/core/number_format.h"
+#include "app/core/refusal_message.h"
 #include "app/day_window/day_tools.h"
 #include "app/main_window/start_file_io.h"
 #include "app/main_window/start_file_message.h"
 #include "app/main_window/window_layout.h"
 #include "astro/calculation.h"
-#include "astro/moon_phase.h"
 
 namespace app {
 
@@ -43,10 +44,6 @@ namespace {
 
 // The start file, in the working directory.
 constexpr char START_FILE_NAME[] = "pstart.txt";
-
-// The box each entered field is read from, as the user knows it.
-constexpr std::array<const char*, astro::ENTERED_FIELD_COUNT> FIELD_NAMES = {
-    "年", "月", "日", "時", "分", "秒", "緯度", "経度"};
 
 QColor toQColor(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -65,16 +62,6 @@ QString formatted(double value, int decimals) {
     return fromUtf8(formatFixed(
         value, decimals,
         std::string_view(separator.constData(), static_cast<std::size_t>(separator.size()))));
-}
-
-// What the user is told when the entered numbers cannot be calculated.
-QString faultMessage(const astro::PassFault& fault) {
-    if (fault.kind == astro::PassFaultKind::InstantOutOfRange) {
-        return QStringLiteral(
-            "日時の値が計算できる範囲を超えています。年・月・日・時・分・秒を確かめてください。");
-    }
-    return QStringLiteral("「%1」の値が計算できる範囲を超えています。入力を確かめてください。")
-        .arg(QString::fromUtf8(FIELD_NAMES[fault.field]));
 }
 
 // A label's alignment: its caption at the top, to the left or to the right as laid out.
@@ -452,40 +439,17 @@ void Form1::Command1_Click() {
     showMessage(startFileFailureMessage(*failure));
 }
 
-bool Form1::calculatePass() {
+astro::EnteredValues Form1::enteredValues() const {
     astro::EnteredValues entered{};
     for (int i = 0; i < 6; ++i) entered[static_cast<std::size_t>(i)] = readBox(txtYMD[i]);
     entered[astro::LATITUDE] = readBox(txtIDO);
     entered[astro::LONGITUDE] = readBox(txtKEIDO);
-    const std::optional<astro::PassFault> fault = astro::calculatePass(vars_, entered);
-    if (!fault) return true;
-    clearResults();
-    const QString message = faultMessage(*fault);
-    showMessage(message);
-    emit calculationRefused(message);
-    return false;
-}
-
-void Form1::calculateHourLater() {
-    astro::calculateHourLater(vars_);
-}
-
-void Form1::computeMoonPhase() {
-    astro::computeMoonPhase(vars_);
-    Label32->setText(fromUtf8(vars_.equationOfTimeCaption));
-}
-
-void Form1::drawMoonPhase() {
-    clientArea_->clear();
-    clientArea_->addLines(moonPhaseLines(vars_.illuminatedFraction, vars_.limbZenithAngle,
-                                         Rgb{vars_.backRed, vars_.backGreen, vars_.backBlue}));
+    return entered;
 }
 
 void Form1::applyColourScheme() {
+    takeColourScheme(vars_);
     if (const std::optional<ColourScheme> scheme = colourSchemeFor(vars_.dayNightFlag)) {
-        vars_.backRed = scheme->background.red;
-        vars_.backGreen = scheme->background.green;
-        vars_.backBlue = scheme->background.blue;
         setRoleColour(Label18, QPalette::WindowText, scheme->title);
     }
     const Rgb background{vars_.backRed, vars_.backGreen, vars_.backBlue};
@@ -499,41 +463,39 @@ void Form1::applyColourScheme() {
 }
 
 void Form1::Command4_Click() {
-    if (!calculatePass()) return;
-    if (vars_.sunAltitude > 0) vars_.dayNightFlag = DAY_FLAG;
-    if (vars_.sunAltitude < 0) vars_.dayNightFlag = NIGHT_FLAG;
+    const CalculationOutcome outcome = runCalculation(vars_, enteredValues());
+    if (outcome.refusal) {
+        clearResults();
+        const QString message = fromUtf8(refusalMessage(*outcome.refusal));
+        showMessage(message);
+        emit calculationRefused(message);
+        return;
+    }
     applyColourScheme();
-    Label11[0]->setText(formatted(vars_.sunRightAscension, 2));
-    Label12[0]->setText(formatted(vars_.sunDeclination, 2));
-    Label15[0]->setText(formatted(vars_.sunAltitude, 2));
-    Label16[0]->setText(formatted(vars_.sunAzimuth, 2));
-    Label11[1]->setText(formatted(vars_.moonRightAscension, 2));
-    Label12[1]->setText(formatted(vars_.moonDeclination, 2));
-    Label15[1]->setText(formatted(vars_.moonAltitude, 2));
-    Label16[1]->setText(formatted(vars_.moonAzimuth, 2));
-    computeMoonPhase();
-    vars_.savedLimbZenithAngle = vars_.limbZenithAngle;
-    vars_.savedIlluminatedFraction = vars_.illuminatedFraction;
+    showCalculation(outcome.shown);
+    emit calculated();
+}
+
+void Form1::showCalculation(const CalculationShown& shown) {
+    Label11[0]->setText(formatted(shown.sun.rightAscension, 2));
+    Label12[0]->setText(formatted(shown.sun.declination, 2));
+    Label15[0]->setText(formatted(shown.sun.altitude, 2));
+    Label16[0]->setText(formatted(shown.sun.azimuth, 2));
+    Label11[1]->setText(formatted(shown.moon.rightAscension, 2));
+    Label12[1]->setText(formatted(shown.moon.declination, 2));
+    Label15[1]->setText(formatted(shown.moon.altitude, 2));
+    Label16[1]->setText(formatted(shown.moon.azimuth, 2));
+    Label32->setText(fromUtf8(shown.equationOfTimeCaption));
     clientArea_->clear();
     for (QLabel* label : {Label22, Label21, Label30, Label23, Label24}) label->clear();
-    if (vars_.moonAltitude >= 0) {
-        drawMoonPhase();
-        calculateHourLater();
-        const QString equationOfTime = Label32->text();
-        computeMoonPhase();
-        // Every figure shown belongs to the entered instant.
-        Label32->setText(equationOfTime);
-        Label22->setText(QStringLiteral("月の位相"));
-        Label21->setText(QStringLiteral("輝面率 ： "));
-        Label23->setText(QStringLiteral("天頂方向角 ： "));
-        const double change = vars_.illuminatedFraction - vars_.savedIlluminatedFraction;
-        Label30->setText(formatted(vars_.savedIlluminatedFraction, 3) +
-                         (change >= 0 ? QStringLiteral("(+)") : QStringLiteral("(-)")));
-        Label24->setText(formatted(vars_.savedLimbZenithAngle, 1));
-        vars_.limbZenithAngle = vars_.savedLimbZenithAngle;
-        vars_.illuminatedFraction = vars_.savedIlluminatedFraction;
-    }
-    emit calculated();
+    if (!shown.moonUp) return;
+    clientArea_->addLines(shown.moonDrawing);
+    Label22->setText(QStringLiteral("月の位相"));
+    Label21->setText(QStringLiteral("輝面率 ： "));
+    Label23->setText(QStringLiteral("天頂方向角 ： "));
+    Label30->setText(formatted(shown.illuminatedFraction, 3) +
+                     (shown.fractionGrowing ? QStringLiteral("(+)") : QStringLiteral("(-)")));
+    Label24->setText(formatted(shown.limbZenithAngle_deg, 1));
 }
 
 void Form1::clearResults() {

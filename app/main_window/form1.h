@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/core/calculation_sequence.h"
 #include "app/core/moon_drawing.h"
 #include "astro/working_variables.h"
 
@@ -119,12 +120,11 @@ class Form1 : public QWidget {
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.
     void Form_Load();
-    // Reads the boxes and runs the calculation pass; false, with the user told why, when
-    // the numbers cannot be carried.
-    bool calculatePass();
-    void calculateHourLater();
-    void computeMoonPhase();
-    void drawMoonPhase();
+    // The eight numbers of the date, time and place boxes, as a calculation reads them.
+    astro::EnteredValues enteredValues() const;
+    // Shows the figures of the latest calculation, its phase and its drawing.
+    void showCalculation(const CalculationShown& shown);
+    // Takes the scheme of the day-or-night flag and colours the window in it.
     void applyColourScheme();
 
     void createControls();
