@@ -18,7 +18,7 @@
 
 #include "app/controls/application_setup.h"
 #include "app/day_window/day_chart.h"
-#include "app/day_window/day_tools.h"
+#include "app/day_window/day_view_controller.h"
 #include "app/day_window/day_window.h"
 #include "app/main_window/form1.h"
 #include "app/main_window/window_layout.h"

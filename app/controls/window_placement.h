@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace app {
 
@@ -12,5 +14,10 @@ namespace app {
 // wider and no taller than the available area leaves room for beside the frame, then the
 // window is moved in where its frame stands outside, keeping its place otherwise.
 QRect fitWindowInto(const QRect& client, const QMargins& frame, const QRect& available);
+
+// Where a window of `size` (frame included) stands beside `mainFrame` on the screen area
+// `available`: to its right where it fits, else to its left, else as far right as the
+// screen allows; top edges aligned, kept on the screen. Returns the top-left corner.
+QPoint placeBeside(const QRect& mainFrame, const QSize& size, const QRect& available);
 
 }  // namespace app

@@ -32,7 +32,9 @@
 #include "app/core/coordinate_text.h"
 #include "app/core/number_format.h"
 #include "app/core/refusal_message.h"
-#include "app/day_window/day_tools.h"
+#include "app/day_window/day_view_controller.h"
+#include "app/main_window/date_box_keys.h"
+#include "app/main_window/main_window_door.h"
 #include "app/main_window/start_file_io.h"
 #include "app/main_window/start_file_message.h"
 #include "app/main_window/window_layout.h"
@@ -121,6 +123,20 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
 
 }  // namespace
 
+// The main window's door: what other windows and the keys may do with it.
+class Form1Door final : public MainWindowDoor {
+  public:
+    explicit Form1Door(Form1& form) : MainWindowDoor(&form), form_(form) {}
+    DateBoxValues enteredDateAndTime() const override { return form_.enteredDateAndTime(); }
+    void calculateAt(const astro::CivilTime& instant, astro::EnteredField firstBox) override {
+        form_.calculateAt(instant, firstBox);
+    }
+    const astro::WorkingVariables& latestCalculation() const override { return form_.vars_; }
+
+  private:
+    Form1& form_;
+};
+
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
@@ -182,11 +198,14 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
         new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
     messageBox_->setWindowModality(Qt::WindowModal);
 
+    door_ = new Form1Door(*this);
     createControls();
     new FocusMark(clientArea_);
     connectCommands();
     describeForUsers();
-    installDayTools(*this);
+    installDayView(*door_, *this, *clientArea_);
+    new DateBoxKeys(*door_, {txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4], txtYMD[5]},
+                    this);
     Form_Load();
 }
 
@@ -305,7 +324,11 @@ void Form1::describeForUsers() {
          QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。")},
         {Command3, "場所の決定", QStringLiteral("選んだ場所の緯度・経度を入れます。")},
         {Command4, "計算",
-         QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。")},
+         QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。"
+                        "\nF2 キー、またはウィンドウの右クリックの「一日の動き (F2)」で、"
+                        "その日の太陽と月の高度と出入りの時刻を別のウィンドウに表示します。"
+                        "\n年・月・日・時・分・秒の欄では ↑ ↓ キーで1つずつ進め・戻して"
+                        "計算します。")},
         {Command1, "終了", QStringLiteral("選んだ場所を覚えて終了します。")},
         {Label10, "場所", QString()},
         {Label11[0], "太陽 赤径", hours},
@@ -439,6 +462,24 @@ void Form1::Command1_Click() {
     showMessage(startFileFailureMessage(*failure));
 }
 
+DateBoxValues Form1::enteredDateAndTime() const {
+    DateBoxValues values{};
+    for (int i = 0; i < DATE_BOX_COUNT; ++i)
+        values[static_cast<std::size_t>(i)] = readBox(txtYMD[i]);
+    return values;
+}
+
+void Form1::calculateAt(const astro::CivilTime& instant, astro::EnteredField firstBox) {
+    const int fields[] = {instant.year, instant.month,  instant.day,
+                          instant.hour, instant.minute, instant.second};
+    for (int i = firstBox; i < DATE_BOX_COUNT; ++i) {
+        QLineEdit* box = txtYMD[static_cast<std::size_t>(i)];
+        const QString text = QString::number(fields[i]);
+        if (box->text() != text) box->setText(text);
+    }
+    Command4_Click();
+}
+
 astro::EnteredValues Form1::enteredValues() const {
     astro::EnteredValues entered{};
     for (int i = 0; i < 6; ++i) entered[static_cast<std::size_t>(i)] = readBox(txtYMD[i]);
@@ -468,12 +509,12 @@ void Form1::Command4_Click() {
         clearResults();
         const QString message = fromUtf8(refusalMessage(*outcome.refusal));
         showMessage(message);
-        emit calculationRefused(message);
+        emit door_->calculationRefused(message);
         return;
     }
     applyColourScheme();
     showCalculation(outcome.shown);
-    emit calculated();
+    emit door_->calculated();
 }
 
 void Form1::showCalculation(const CalculationShown& shown) {

@@ -10,6 +10,8 @@
 
 #include "app/core/calculation_sequence.h"
 #include "app/core/moon_drawing.h"
+#include "app/core/stepped_instant.h"
+#include "astro/civil_time.h"
 #include "astro/working_variables.h"
 
 class QLabel;
@@ -20,6 +22,8 @@ class QPushButton;
 class QScrollArea;
 
 namespace app {
+
+class MainWindowDoor;
 
 // The client area the controls stand on, in logical pixels of 15 twips, and the drawing
 // surface of the Moon's disc. What is drawn is kept as a list of lines and painted again
@@ -62,6 +66,8 @@ class Form1 : public QWidget {
 
     // The working variables of the latest calculation.
     const astro::WorkingVariables& workingVariables() const { return vars_; }
+    // What other windows and the keys may do with this window (main_window_door.h).
+    MainWindowDoor& door() const { return *door_; }
     // The message shown for the latest refused calculation or failed write; empty if none.
     QString lastMessage() const;
 
@@ -106,17 +112,18 @@ class Form1 : public QWidget {
     // Every label, both members of each array included.
     std::vector<QLabel*> labels() const;
 
-  signals:
-    // After every calculation that ran, and after every refused one, with what the user
-    // was told.
-    void calculated();
-    void calculationRefused(const QString& reason);
-
   protected:
     // Fits the window into the screen's available area the first time it is shown.
     void showEvent(QShowEvent* event) override;
 
   private:
+    friend class Form1Door;
+
+    // The numbers the date and time boxes hold, as a calculation reads them.
+    DateBoxValues enteredDateAndTime() const;
+    // Shows the fields of `instant` from `firstBox` on in their boxes (a box already showing
+    // its number as written keeps its text) and calculates.
+    void calculateAt(const astro::CivilTime& instant, astro::EnteredField firstBox);
     // Start-up: defaults, the day scheme, the start file, the clock, the places, one
     // calculation.
     void Form_Load();
@@ -138,6 +145,7 @@ class Form1 : public QWidget {
     void copyWindowText() const;
 
     Clock clock_;
+    MainWindowDoor* door_ = nullptr;
     astro::WorkingVariables vars_;
     QScrollArea* scrollArea_ = nullptr;
     DrawingSurface* clientArea_ = nullptr;

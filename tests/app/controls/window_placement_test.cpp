@@ -96,4 +96,18 @@ TEST_F(Placement, AWindowPlacedOutsideOpensInside) {
     }
 }
 
+TEST(PlaceBeside, BesideTheMainWindowWhereTheScreenAllows) {
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize size(760, 680);
+    // Room to the right.
+    EXPECT_EQ(app::placeBeside(QRect(100, 50, 800, 760), size, screen), QPoint(908, 50));
+    // None to the right, room to the left.
+    EXPECT_EQ(app::placeBeside(QRect(1000, 50, 800, 760), size, screen), QPoint(232, 50));
+    // Room on neither side: as far right as the screen allows, kept on it.
+    EXPECT_EQ(app::placeBeside(QRect(400, 600, 800, 760), size, QRect(0, 0, 1280, 1024)),
+              QPoint(520, 344));
+    EXPECT_EQ(app::placeBeside(QRect(0, 0, 800, 760), QSize(900, 700), QRect(0, 0, 800, 600)),
+              QPoint(0, 0));
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // The window "一日の動き" with the real main window on the offscreen platform: opening it,
 // what it shows, how it follows 計算 and refused calculations, pointing at its chart, the
-// Up and Down keys in the date and time boxes, and its copy.
+// and its copy.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,7 @@
 
 #include "app/core/day_summary.h"
 #include "app/day_window/day_chart.h"
-#include "app/day_window/day_tools.h"
+#include "app/day_window/day_view_controller.h"
 #include "app/day_window/day_window.h"
 #include "astro/day_events.h"
 #include "tests/app/window_fixture.h"
@@ -43,15 +43,6 @@ class DayView : public WindowTest {
         }
         return times.isEmpty() ? QStringLiteral("なし") : times.join(QStringLiteral("、"));
     }
-
-    // The six date and time boxes' texts, joined by blanks.
-    QString boxes() {
-        QStringList texts;
-        for (QLineEdit* box : form().txtYMD) texts << box->text();
-        return texts.join(' ');
-    }
-
-    void pressKey(int box, Qt::Key key) { QTest::keyClick(form().txtYMD[box], key); }
 
     // Makes `window` the one the keys go to. (activateWindow() would do nothing to the main
     // window while the day window, its transient, is active.)
@@ -317,68 +308,6 @@ TEST_F(DayView, PointingWithOutOfRangeBoxesWritesTheWholeDate) {
     EXPECT_TRUE(day.heading().startsWith("2025年1月1日"));
 }
 
-TEST_F(DayView, UpAndDownStepTheBoxesAndCalculate) {
-    open();
-    struct Case {
-        const char* before;
-        int box;
-        Qt::Key key;
-        const char* after;
-    };
-    const Case cases[] = {
-        {"2024 12 31 23 0 0", 3, Qt::Key_Up, "2025 1 1 0 0 0"},
-        {"2024 1 31 12 0 0", 2, Qt::Key_Up, "2024 2 1 12 0 0"},
-        {"2024 3 1 0 0 0", 3, Qt::Key_Down, "2024 2 29 23 0 0"},
-        {"2024 3 1 0 0 0", 2, Qt::Key_Down, "2024 2 29 0 0 0"},
-        {"2024 6 30 23 59 59", 5, Qt::Key_Up, "2024 7 1 0 0 0"},
-        {"2024 6 30 10 0 0", 4, Qt::Key_Down, "2024 6 30 9 59 0"},
-        {"2024 1 31 8 0 0", 1, Qt::Key_Up, "2024 2 29 8 0 0"},
-        {"2024 12 15 8 0 0", 1, Qt::Key_Up, "2025 1 15 8 0 0"},
-        {"2024 1 15 8 0 0", 1, Qt::Key_Down, "2023 12 15 8 0 0"},
-        {"2024 2 29 8 0 0", 0, Qt::Key_Up, "2025 2 28 8 0 0"},
-        {"2023 5 10 8 0 0", 0, Qt::Key_Down, "2022 5 10 8 0 0"},
-        {"1582 10 4 12 0 0", 2, Qt::Key_Up, "1582 10 15 12 0 0"},
-        // Out-of-range and unusual texts, read by the number-reading rule.
-        {"2024 12 8 25 0 0", 3, Qt::Key_Up, "2024 12 9 2 0 0"},
-        {"２０２４ 12 8日 12 abc 0", 4, Qt::Key_Up, "2024 12 8 12 1 0"},
-    };
-    for (const Case& c : cases) {
-        const QStringList before = QString::fromUtf8(c.before).split(' ');
-        enter(before[0], before[1], before[2], before[3], before[4], before[5], "35.65", "139.75");
-        form().Label15[0]->clear();
-        pressKey(c.box, c.key);
-        EXPECT_EQ(boxes(), c.after) << c.before;
-        // It calculated: the captions are those of the stepped instant.
-        const QString shown = form().Label15[0]->text();
-        EXPECT_FALSE(shown.isEmpty()) << c.before;
-        const QStringList after = QString::fromUtf8(c.after).split(' ');
-        enter(after[0], after[1], after[2], after[3], after[4], after[5], "35.65", "139.75");
-        calculate();
-        EXPECT_EQ(form().Label15[0]->text(), shown) << c.before;
-    }
-}
-
-TEST_F(DayView, UpAndDownLeaveUncalculableBoxesAndOtherKeysAlone) {
-    open();
-    enter("32767", "12", "31", "23", "59", "59", "35.65", "139.75");
-    calculate();
-    pressKey(5, Qt::Key_Up);
-    EXPECT_EQ(boxes(), "32767 12 31 23 59 59");
-    EXPECT_TRUE(form().lastMessage().isEmpty());
-    enter("40000", "1", "1", "0", "0", "0", "35.65", "139.75");
-    pressKey(2, Qt::Key_Up);
-    EXPECT_EQ(boxes(), "40000 1 1 0 0 0");
-    // With a modifier, or in the coordinate boxes, the arrows are not steps.
-    enter("2024", "1", "1", "0", "0", "0", "35.65", "139.75");
-    QTest::keyClick(form().txtYMD[3], Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(boxes(), "2024 1 1 0 0 0");
-    QTest::keyClick(form().txtIDO, Qt::Key_Up);
-    EXPECT_EQ(form().txtIDO->text(), "35.65");
-    // The keypad's arrows step as well.
-    QTest::keyClick(form().txtYMD[3], Qt::Key_Up, Qt::KeypadModifier);
-    EXPECT_EQ(boxes(), "2024 1 1 1 0 0");
-}
-
 TEST_F(DayView, ArrowKeysMoveTheDayWindowAlong) {
     open();
     enter("2024", "12", "8", "23", "0", "0", "35.65", "139.75");
@@ -496,20 +425,6 @@ TEST_F(DayView, TheChartShowsTheLineOfTheInstantOverTheSky) {
     calculate();
     image = chart->grab().toImage();
     EXPECT_EQ(redRowsAt(image, 14.5), 0);
-}
-
-TEST(DayWindowPlacement, BesideTheMainWindowWhereTheScreenAllows) {
-    const QRect screen(0, 0, 1920, 1080);
-    const QSize size(760, 680);
-    // Room to the right.
-    EXPECT_EQ(app::placeBeside(QRect(100, 50, 800, 760), size, screen), QPoint(908, 50));
-    // None to the right, room to the left.
-    EXPECT_EQ(app::placeBeside(QRect(1000, 50, 800, 760), size, screen), QPoint(232, 50));
-    // Room on neither side: as far right as the screen allows, kept on it.
-    EXPECT_EQ(app::placeBeside(QRect(400, 600, 800, 760), size, QRect(0, 0, 1280, 1024)),
-              QPoint(520, 344));
-    EXPECT_EQ(app::placeBeside(QRect(0, 0, 800, 760), QSize(900, 700), QRect(0, 0, 800, 600)),
-              QPoint(0, 0));
 }
 
 }  // namespace

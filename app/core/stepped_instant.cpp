@@ -1,6 +1,4 @@
-#include "app/core/date_stepping.h"
-
-#include "astro/calculation.h"
+#include "app/core/stepped_instant.h"
 
 namespace app {
 
@@ -45,14 +43,15 @@ std::optional<double> enteredJulianDay(const DateBoxValues& values) {
     return scratch.julianDay;
 }
 
-std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, int box, int steps) {
+std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, astro::EnteredField box,
+                                               int steps) {
     const std::optional<double> julianDay = enteredJulianDay(values);
-    if (!julianDay || box < 0 || box >= DATE_BOX_COUNT) return std::nullopt;
-    if (box >= DAY_BOX) return astro::civilTimeOf(*julianDay + steps * UNIT_DAYS[box]);
+    if (!julianDay || box >= DATE_BOX_COUNT) return std::nullopt;
+    if (box >= astro::DAY) return astro::civilTimeOf(*julianDay + steps * UNIT_DAYS[box]);
 
     const std::optional<astro::CivilTime> now = astro::civilTimeOf(*julianDay);
     if (!now) return std::nullopt;
-    const long long months = box == YEAR_BOX ? 12LL * steps : steps;
+    const long long months = box == astro::YEAR ? 12LL * steps : steps;
     // Through the reckoning once more, so that a date the calendar skipped (5 to 14 October
     // 1582, read as Julian) comes back as the date it is, and a year beyond 16 bits is
     // refused.

@@ -4,15 +4,17 @@
 #include <array>
 #include <optional>
 
+#include "astro/calculation.h"
 #include "astro/civil_time.h"
 
 namespace app {
 
-// The six date and time boxes, in the order the window lists them.
-enum DateBox : int { YEAR_BOX, MONTH_BOX, DAY_BOX, HOUR_BOX, MINUTE_BOX, SECOND_BOX };
-inline constexpr int DATE_BOX_COUNT = 6;
+// The date and time boxes are the first six of the calculation's entered fields, astro::YEAR
+// to astro::SECOND.
+inline constexpr int DATE_BOX_COUNT = astro::SECOND + 1;
 
-// The numbers read from the six boxes (year, month, day, hour, minute, second; JST).
+// The numbers read from the six boxes (year, month, day, hour, minute, second; JST), indexed
+// by the entered field.
 using DateBoxValues = std::array<double, DATE_BOX_COUNT>;
 
 // The Julian day (UT) the calculation reckons from the six numbers, exactly as a press of
@@ -31,6 +33,7 @@ std::optional<double> enteredJulianDay(const DateBoxValues& values);
 //   29 February + 1 year is 28 February. December + 1 month is January of the next year.
 // Boxes holding out-of-range fields (hour 25, day 0) are first read as the instant they
 // give; the result is always an ordinary date.
-std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, int box, int steps);
+std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, astro::EnteredField box,
+                                               int steps);
 
 }  // namespace app
