@@ -232,7 +232,9 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::createControls() {
     std::map<QString, QWidget*> byName;
     for (const ControlSpec& entry : CONTROL_SPECS) {
-        byName[fromUtf8(entry.name)] = createControl(entry, clientArea_);
+        QWidget* control = createControl(entry, clientArea_);
+        byName[fromUtf8(entry.name)] = control;
+        if (entry.kind == ControlKind::Label) labels_.push_back(qobject_cast<QLabel*>(control));
     }
     auto label = [&](const char* name) { return qobject_cast<QLabel*>(byName.at(name)); };
     auto box = [&](const QString& name) { return qobject_cast<QLineEdit*>(byName.at(name)); };
@@ -299,75 +301,77 @@ void Form1::connectCommands() {
     connect(copy, &QShortcut::activated, this, &Form1::copyWindowText);
 }
 
-void Form1::describeForUsers() {
+std::vector<Form1::NamedControl> Form1::namedControls() const {
     const QString jst =
         QStringLiteral("日本標準時（UTC+9）。どの場所を選んでも日本標準時で入力します。");
     const QString geometric =
         QStringLiteral("度。幾何学的な地心の高度です（大気による浮き上がり・視差は含みません）。");
     const QString azimuth = QStringLiteral("度。北を0度として東回り（東90度、南180度、西270度）。");
     const QString hours = QStringLiteral("時（1時は15度）。");
-    struct Description {
-        QWidget* control;
-        const char* name;
-        QString tip;
-    };
-    const std::vector<Description> descriptions = {
-        {txtYMD[0], "年", jst},
-        {txtYMD[1], "月", jst},
-        {txtYMD[2], "日", jst},
-        {txtYMD[3], "時", jst},
-        {txtYMD[4], "分", jst},
-        {txtYMD[5], "秒", jst},
-        {txtIDO, "緯度", QStringLiteral("度。北緯が正、南緯が負。")},
-        {txtKEIDO, "経度", QStringLiteral("度。東経が正、西経が負。")},
-        {lstCITY, "場所の一覧",
-         QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。")},
-        {Command3, "場所の決定", QStringLiteral("選んだ場所の緯度・経度を入れます。")},
-        {Command4, "計算",
+    auto field = [](astro::EnteredField f) { return fromUtf8(enteredFieldName(f)); };
+    constexpr bool COPIED = true;
+    return {
+        {txtYMD[0], field(astro::YEAR), jst, COPIED},
+        {txtYMD[1], field(astro::MONTH), jst, COPIED},
+        {txtYMD[2], field(astro::DAY), jst, COPIED},
+        {txtYMD[3], field(astro::HOUR), jst, COPIED},
+        {txtYMD[4], field(astro::MINUTE), jst, COPIED},
+        {txtYMD[5], field(astro::SECOND), jst, COPIED},
+        {txtIDO, field(astro::LATITUDE), QStringLiteral("度。北緯が正、南緯が負。"), COPIED},
+        {txtKEIDO, field(astro::LONGITUDE), QStringLiteral("度。東経が正、西経が負。"), COPIED},
+        {Label10, QStringLiteral("場所"), QString(), COPIED},
+        {Label11[0], QStringLiteral("太陽 赤径"), hours, COPIED},
+        {Label12[0], QStringLiteral("太陽 赤緯"), QStringLiteral("度。"), COPIED},
+        {Label15[0], QStringLiteral("太陽 高度"), geometric, COPIED},
+        {Label16[0], QStringLiteral("太陽 方位"), azimuth, COPIED},
+        {Label11[1], QStringLiteral("月 赤径"), hours, COPIED},
+        {Label12[1], QStringLiteral("月 赤緯"), QStringLiteral("度。"), COPIED},
+        {Label15[1], QStringLiteral("月 高度"), geometric, COPIED},
+        {Label16[1], QStringLiteral("月 方位"), azimuth, COPIED},
+        {Label32, QStringLiteral("均時差"),
+         QStringLiteral("平均太陽と視太陽の赤径の差（分・秒）。"), COPIED},
+        {Label30, QStringLiteral("輝面率"),
+         QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。"),
+         COPIED},
+        {Label24, QStringLiteral("天頂方向角"),
+         QStringLiteral("度。天頂方向から測った、月の輝いている縁の向き。"), COPIED},
+        {lstCITY, QStringLiteral("場所の一覧"),
+         QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。"), !COPIED},
+        {Command3, QStringLiteral("場所の決定"),
+         QStringLiteral("選んだ場所の緯度・経度を入れます。"), !COPIED},
+        {Command4, QStringLiteral("計算"),
          QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。"
                         "\nF2 キー、またはウィンドウの右クリックの「一日の動き (F2)」で、"
                         "その日の太陽と月の高度と出入りの時刻を別のウィンドウに表示します。"
                         "\n年・月・日・時・分・秒の欄では ↑ ↓ キーで1つずつ進め・戻して"
-                        "計算します。")},
-        {Command1, "終了", QStringLiteral("選んだ場所を覚えて終了します。")},
-        {Label10, "場所", QString()},
-        {Label11[0], "太陽 赤径", hours},
-        {Label12[0], "太陽 赤緯", QStringLiteral("度。")},
-        {Label15[0], "太陽 高度", geometric},
-        {Label16[0], "太陽 方位", azimuth},
-        {Label11[1], "月 赤径", hours},
-        {Label12[1], "月 赤緯", QStringLiteral("度。")},
-        {Label15[1], "月 高度", geometric},
-        {Label16[1], "月 方位", azimuth},
-        {Label32, "均時差", QStringLiteral("平均太陽と視太陽の赤径の差（分・秒）。")},
-        {Label30, "輝面率",
-         QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。")},
-        {Label24, "天頂方向角", QStringLiteral("度。天頂方向から測った、月の輝いている縁の向き。")},
-        {Label22, "月の位相", QString()},
-        {Label21, "輝面率の見出し", QString()},
-        {Label23, "天頂方向角の見出し", QString()},
+                        "計算します。"),
+         !COPIED},
+        {Command1, QStringLiteral("終了"), QStringLiteral("選んだ場所を覚えて終了します。"),
+         !COPIED},
+        {Label22, QStringLiteral("月の位相"), QString(), !COPIED},
+        {Label21, QStringLiteral("輝面率の見出し"), QString(), !COPIED},
+        {Label23, QStringLiteral("天頂方向角の見出し"), QString(), !COPIED},
     };
-    for (const Description& d : descriptions) {
-        d.control->setAccessibleName(QString::fromUtf8(d.name));
-        if (!d.tip.isEmpty()) d.control->setToolTip(d.tip);
+}
+
+void Form1::describeForUsers() {
+    for (const NamedControl& named : namedControls()) {
+        named.control->setAccessibleName(named.name);
+        if (!named.tip.isEmpty()) named.control->setToolTip(named.tip);
     }
     // The fixed captions are their own names; the headings share the fields' tips.
     for (QLabel* label : labels()) {
         if (label->accessibleName().isEmpty()) label->setAccessibleName(label->text());
     }
-    Label8->setToolTip(hours);
-    Label13->setToolTip(geometric);
-    Label14->setToolTip(azimuth);
+    Label8->setToolTip(Label11[0]->toolTip());
+    Label13->setToolTip(Label15[0]->toolTip());
+    Label14->setToolTip(Label16[0]->toolTip());
     Label31->setToolTip(Label32->toolTip());
     clientArea_->setToolTip(QString());
 }
 
 std::vector<QLabel*> Form1::labels() const {
-    return {Label1,  Label2,  Label3,     Label4,     Label5,     Label6,     Label7,
-            Label8,  Label9,  Label10,    Label11[0], Label11[1], Label12[0], Label12[1],
-            Label13, Label14, Label15[0], Label15[1], Label16[0], Label16[1], Label17,
-            Label18, Label19, Label20,    Label21,    Label22,    Label23,    Label24,
-            Label30, Label31, Label32};
+    return labels_;
 }
 
 void Form1::Form_Load() {
@@ -558,21 +562,13 @@ QString Form1::lastMessage() const {
 }
 
 QString Form1::windowText() const {
-    const std::vector<std::pair<const char*, QString>> fields = {
-        {"年", txtYMD[0]->text()},         {"月", txtYMD[1]->text()},
-        {"日", txtYMD[2]->text()},         {"時", txtYMD[3]->text()},
-        {"分", txtYMD[4]->text()},         {"秒", txtYMD[5]->text()},
-        {"緯度", txtIDO->text()},          {"経度", txtKEIDO->text()},
-        {"場所", Label10->text()},         {"太陽 赤径", Label11[0]->text()},
-        {"太陽 赤緯", Label12[0]->text()}, {"太陽 高度", Label15[0]->text()},
-        {"太陽 方位", Label16[0]->text()}, {"月 赤径", Label11[1]->text()},
-        {"月 赤緯", Label12[1]->text()},   {"月 高度", Label15[1]->text()},
-        {"月 方位", Label16[1]->text()},   {"均時差", Label32->text()},
-        {"輝面率", Label30->text()},       {"天頂方向角", Label24->text()},
-    };
     QString text;
-    for (const auto& [name, value] : fields) {
-        text += QString::fromUtf8(name) + QLatin1Char('\t') + value + QLatin1Char('\n');
+    for (const NamedControl& named : namedControls()) {
+        if (!named.copied) continue;
+        const auto* box = qobject_cast<const QLineEdit*>(named.control);
+        const QString value =
+            box != nullptr ? box->text() : qobject_cast<const QLabel*>(named.control)->text();
+        text += named.name + QLatin1Char('\t') + value + QLatin1Char('\n');
     }
     return text;
 }

@@ -134,6 +134,17 @@ class Form1 : public QWidget {
     // Takes the scheme of the day-or-night flag and colours the window in it.
     void applyColourScheme();
 
+    // A control as users and assistive tools know it: its name, its tooltip (may be empty),
+    // and whether Ctrl+Shift+C copies it.
+    struct NamedControl {
+        QWidget* control;
+        QString name;
+        QString tip;
+        bool copied;
+    };
+    // Every control with a name of its own, the copied ones in the order they are copied.
+    std::vector<NamedControl> namedControls() const;
+
     void createControls();
     void connectCommands();
     void describeForUsers();
@@ -145,6 +156,8 @@ class Form1 : public QWidget {
     void copyWindowText() const;
 
     Clock clock_;
+    // Every label, in the order of the layout table.
+    std::vector<QLabel*> labels_;
     MainWindowDoor* door_ = nullptr;
     astro::WorkingVariables vars_;
     QScrollArea* scrollArea_ = nullptr;
