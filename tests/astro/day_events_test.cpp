@@ -15,6 +15,7 @@
 #include "astro/calculation.h"
 #include "astro/constants.h"
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 #include "astro/julian_day.h"
 
 #ifndef REFERENCE_DATA_DIR
