@@ -15,8 +15,9 @@
 #include "astro/calculation.h"
 #include "astro/constants.h"
 #include "astro/day_events.h"
-#include "astro/moon_age.h"
+#include "astro/day_sky.h"
 #include "astro/julian_day.h"
+#include "astro/moon_age.h"
 
 #ifndef REFERENCE_DATA_DIR
 #error "REFERENCE_DATA_DIR must name the directory of day_events_reference.txt"
@@ -324,6 +325,122 @@ TEST(DayEventsAgainstScan, EventAtTheDayBoundaryBelongsToTheDayOfItsClockTime) {
     }
 }
 
+// The events of a stretch of the day found by a scan of every whole second typed into the
+// window: each with the second before the crossing (the event shows that second or the next).
+struct ScannedEvent {
+    DayEventKind kind;
+    int secondBefore;
+};
+
+std::vector<ScannedEvent> scanEverySecond(int year, int month, int day, double latitude,
+                                          double longitude, int from, int to) {
+    struct Sky {
+        double sunAltitude, moonAltitude, sunHourAngle, moonHourAngle;
+    };
+    const auto skyAt = [&](int s) {
+        astro::WorkingVariables v;
+        EXPECT_FALSE(
+            astro::calculatePass(v, {double(year), double(month), double(day), double(s / 3600),
+                                     double(s / 60 % 60), double(s % 60), latitude, longitude}));
+        const auto hourAngle = [&](double ra) {
+            return std::remainder((v.siderealTime - ra) * 15 + longitude, 360.0);
+        };
+        return Sky{v.sunAltitude, v.moonAltitude, hourAngle(v.sunRightAscension),
+                   hourAngle(v.moonRightAscension)};
+    };
+    struct Level {
+        double Sky::*altitude;
+        double level;
+        DayEventKind rising, setting;
+    };
+    const Level levels[] = {
+        {&Sky::sunAltitude, -0.8333, DayEventKind::SunRise, DayEventKind::SunSet},
+        {&Sky::sunAltitude, -6, DayEventKind::CivilDawn, DayEventKind::CivilDusk},
+        {&Sky::sunAltitude, -12, DayEventKind::NauticalDawn, DayEventKind::NauticalDusk},
+        {&Sky::sunAltitude, -18, DayEventKind::AstronomicalDawn, DayEventKind::AstronomicalDusk},
+        {&Sky::moonAltitude, 0.125, DayEventKind::MoonRise, DayEventKind::MoonSet},
+    };
+    std::vector<ScannedEvent> found;
+    Sky before = skyAt(from);
+    for (int s = from; s + 1 < to; ++s) {
+        const Sky after = skyAt(s + 1);
+        for (const Level& l : levels) {
+            const bool below = before.*l.altitude < l.level;
+            if (below != (after.*l.altitude < l.level)) {
+                found.push_back({below ? l.rising : l.setting, s});
+            }
+        }
+        if (before.sunHourAngle < 0 && after.sunHourAngle >= 0) {
+            found.push_back({DayEventKind::SunTransit, s});
+        }
+        if (before.moonHourAngle < 0 && after.moonHourAngle >= 0) {
+            found.push_back({DayEventKind::MoonTransit, s});
+        }
+        before = after;
+    }
+    return found;
+}
+
+TEST(DayEventsAgainstScan, HalfHoursBesideTheChangeOfCalendar) {
+    // The last half hour of 14 October 1582, the day before the calendar changes at 00:00
+    // JST, and the first of the 15th, at latitude 35 degrees: every event a scan of every
+    // second finds there. The scan runs a second before the half hour's start, and up to the
+    // day's last second.
+    struct Row {
+        int day;
+        double longitude;
+        std::vector<DayEventKind> kinds;  // what the scan finds, in time order
+    };
+    const Row rows[] = {
+        {14, 16.0, {DayEventKind::MoonSet}},
+        {14, 206.0, {DayEventKind::MoonRise}},
+        {14, 290.0, {DayEventKind::MoonTransit}},
+        {14, 34.0, {DayEventKind::SunSet}},
+        {14, 311.5, {DayEventKind::SunTransit}},
+        {14, 228.5, {DayEventKind::CivilDawn, DayEventKind::SunRise}},
+        {14, 56.5, {DayEventKind::AstronomicalDusk}},
+        {15, 56.0, {DayEventKind::AstronomicalDusk, DayEventKind::MoonRise}},
+        {15, 271.0, {DayEventKind::MoonSet}},
+        {15, 309.0, {DayEventKind::SunTransit}},
+        {15, 218.0, {DayEventKind::CivilDawn}},
+    };
+    constexpr double kLatitude = 35.0;
+    constexpr int kHalfHour = 1800;
+    for (const Row& r : rows) {
+        const int from = r.day == 14 ? 86400 - kHalfHour : 0;
+        const int to = from + kHalfHour;
+        SCOPED_TRACE("1582-10-" + std::to_string(r.day) + " " + std::to_string(r.longitude));
+        const std::vector<ScannedEvent> scanned =
+            scanEverySecond(1582, 10, r.day, kLatitude, r.longitude, from == 0 ? 0 : from - 1, to);
+        EXPECT_EQ(scanned.size(), r.kinds.size());
+        std::vector<DayEvent> events;
+        for (const DayEvent& e : astro::dayEvents(1582, 10, r.day, kLatitude, r.longitude)) {
+            if (e.clockSeconds >= from && e.clockSeconds < to) events.push_back(e);
+        }
+        EXPECT_EQ(events.size(), scanned.size());
+        if (events.size() != scanned.size() || scanned.size() != r.kinds.size()) continue;
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            EXPECT_EQ(nameOf(scanned[i].kind), nameOf(r.kinds[i]));
+            EXPECT_EQ(nameOf(events[i].kind), nameOf(scanned[i].kind));
+            EXPECT_GE(events[i].clockSeconds, scanned[i].secondBefore);
+            EXPECT_LE(events[i].clockSeconds, scanned[i].secondBefore + 1);
+        }
+    }
+}
+
+TEST(DayEventsConventions, ChartRunsOnAcrossTheChangeOfCalendar) {
+    // The chart of 14 October 1582 ends at 24:00 reckoned in the day's calendar, the Julian,
+    // a step after 23:30, not ten days back at the Gregorian 15 October.
+    for (int day : {14, 15}) {
+        const auto samples = astro::dayAltitudes(1582, 10, day, 35.0, 206.0, 48);
+        ASSERT_EQ(samples.size(), 49u);
+        for (std::size_t i = 1; i < samples.size(); ++i) {
+            EXPECT_NEAR(samples[i].julianDay - samples[i - 1].julianDay, 1.0 / 48, 1e-9)
+                << day << " " << i;
+        }
+    }
+}
+
 // --- Conventions ------------------------------------------------------------------------------
 
 TEST(DayEventsConventions, InTimeOrderAndWithinTheDay) {
@@ -373,7 +490,8 @@ TEST(DayEventsConventions, AltitudesAgreeWithTheWindowsPass) {
             EXPECT_EQ(samples[i].moonAltitude, v.moonAltitude) << name << " " << i;
         }
         for (const DayEvent& e : eventsOf(d)) {
-            const long s = secondOf(d, e);
+            const long s = e.clockSeconds;
+            EXPECT_EQ(s, secondOf(d, e)) << name;
             astro::WorkingVariables v;
             ASSERT_FALSE(astro::calculatePass(
                 v, {double(d.year), double(d.month), double(d.day), double(s / 3600),
@@ -382,6 +500,7 @@ TEST(DayEventsConventions, AltitudesAgreeWithTheWindowsPass) {
             const bool sun = e.kind != DayEventKind::MoonRise && e.kind != DayEventKind::MoonSet &&
                              e.kind != DayEventKind::MoonTransit;
             EXPECT_EQ(e.altitude, sun ? v.sunAltitude : v.moonAltitude) << name;
+            EXPECT_EQ(e.body, sun ? astro::Body::Sun : astro::Body::Moon) << name;
         }
     }
 }
@@ -418,6 +537,8 @@ TEST(DayEventsConventions, DatesAndPlacesTheCalculationRefusesGiveNothing) {
     EXPECT_TRUE(astro::dayEvents(2024, 1, 1, 35, INFINITY).empty());
     EXPECT_TRUE(astro::dayAltitudes(-32768, 1, 1, 35, 135, 288).empty());
     EXPECT_TRUE(astro::dayAltitudes(2024, 1, 1, 35, 135, 0).empty());
+    // An instant the calculation refuses has no sky, not the sky of Julian day 0.
+    EXPECT_FALSE(astro::skyAt({-32768, 1, 1, astro::Calendar::Julian}, 0, 35, 135));
     // The last years the calculation carries still have their days.
     EXPECT_FALSE(astro::dayEvents(-32768, 3, 1, 35, 135).empty());
     EXPECT_FALSE(astro::dayEvents(32767, 12, 31, 35, 135).empty());
