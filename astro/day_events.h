@@ -78,8 +78,8 @@ struct AltitudeSample {
 // The altitudes over the Japan Standard Time calendar day at the place, at `steps` + 1
 // evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves), 24:00 reckoned
 // in the day's calendar. At a whole second of the clock within the day each sample is the
-// calculation's figure for that time typed in. A date
-// the calculation cannot carry, or fewer than one step, gives none.
+// calculation's figure for that time typed in. A date the calculation cannot carry, or
+// fewer than one step, gives none.
 std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
                                          double longitude, int steps);
 
