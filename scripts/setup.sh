@@ -11,6 +11,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    liberfa-dev
     fonts-ipafont-gothic
     xvfb xauth
     clang-14 libclang-rt-14-dev
