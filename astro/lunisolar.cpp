@@ -14,8 +14,9 @@ namespace {
 
 // How far from a JST midnight (days) an estimated instant must lie for its day to be taken
 // without the precise steps: the largest difference between the estimated and the precise
-// instants over 1800-2400, doubled (new moons: 17 minutes measured; principal terms: 45).
-constexpr double NEW_MOON_DECISION_MARGIN_DAYS = 34.0 / 1440.0;
+// instants over 1800-2400 (tools/almanac: 7.0 minutes for new moons, 43.6 for principal
+// terms), doubled and rounded up.
+constexpr double NEW_MOON_DECISION_MARGIN_DAYS = 15.0 / 1440.0;
 constexpr double PRINCIPAL_TERM_DECISION_MARGIN_DAYS = 90.0 / 1440.0;
 
 // The Sun's longitude at the winter solstice, and between principal terms, degrees.
