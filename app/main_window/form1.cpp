@@ -38,6 +38,7 @@
 #include "app/main_window/start_file_io.h"
 #include "app/main_window/start_file_message.h"
 #include "app/main_window/window_layout.h"
+#include "app/month_window/month_view_controller.h"
 #include "astro/calculation.h"
 
 namespace app {
@@ -204,6 +205,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     connectCommands();
     describeForUsers();
     installDayView(*door_, *this, *clientArea_);
+    installMonthView(*door_, *this, *clientArea_);
     new DateBoxKeys(*door_, {txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4], txtYMD[5]},
                     this);
     Form_Load();
