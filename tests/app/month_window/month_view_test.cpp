@@ -63,6 +63,7 @@ TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculation) {
         if (action->text() == "月の暦 (F3)") entry = action;
     }
     ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(form().Command4->toolTip().contains("「月の暦 (F3)」"));
     EXPECT_EQ(app::monthViewOf(form())->window(), nullptr);  // made only when first opened
     entry->trigger();
     app::MonthWindow* month = app::monthViewOf(form())->window();
