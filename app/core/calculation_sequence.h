@@ -14,7 +14,9 @@ namespace app {
 
 // Why a calculation was refused.
 enum class RefusalKind {
-    PassFault,  // the pass could not carry the entered numbers (see `passFault`)
+    PassFault,           // the pass could not carry the entered numbers (see `passFault`)
+    InstantBeyondYears,  // the instant lies outside the years the boxes and the calendar carry
+    LatitudeBeyondPole,  // the latitude lies beyond 90 degrees north or south
 };
 struct CalculationRefusal {
     RefusalKind kind;
@@ -56,7 +58,8 @@ void takeColourScheme(astro::WorkingVariables& v);
 void chooseDayOrNight(astro::WorkingVariables& v);
 
 // Given the record `v` and the eight numbers read from the boxes; refuses the numbers the
-// pass cannot carry, leaving `v` as it was. Otherwise runs, in this order: the
+// pass cannot carry, an instant outside the years (1 March -32768 to 31 December 32767 JST)
+// and a latitude beyond ±90 degrees, leaving `v` as it was. Otherwise runs, in this order: the
 // pass, the scheme the Sun's altitude chooses, the phase (its first figures kept), and while
 // the Moon is up its drawing, the pass one hour later and the phase again, the kept figures
 // then restored. Returns what the window shows, or why it refused.

@@ -233,7 +233,14 @@ TEST_F(DayView, ARefusedCalculationLeavesTheDayEmptyWithTheReason) {
     EXPECT_TRUE(day.message().isEmpty());
     EXPECT_TRUE(day.chart()->hasDay());
     EXPECT_FALSE(day.rowValue("日の出").isEmpty());
+    // A latitude beyond a pole: no day either, the reason naming the allowed range.
+    type(form().txtIDO, "100");
+    calculate();
+    EXPECT_FALSE(day.chart()->hasDay());
+    EXPECT_TRUE(day.rowValue("日の出").isEmpty());
+    EXPECT_TRUE(day.message().contains("-90～90")) << day.message().toStdString();
     // Opened after a refusal, the window shows the reason at once.
+    if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
     closeWindow();
     open();
     enter("2024", "1", "1E300", "0", "0", "0", "35", "135");
