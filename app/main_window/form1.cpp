@@ -566,8 +566,13 @@ QString Form1::windowText() const {
     for (const NamedControl& named : namedControls()) {
         if (!named.copied) continue;
         const auto* box = qobject_cast<const QLineEdit*>(named.control);
-        const QString value =
+        QString value =
             box != nullptr ? box->text() : qobject_cast<const QLabel*>(named.control)->text();
+        // The place's name only beside that place's own coordinates.
+        if (named.control == Label10 &&
+            !placeIsAt(value.toStdString(), readBox(txtIDO), readBox(txtKEIDO))) {
+            value.clear();
+        }
         text += named.name + QLatin1Char('\t') + value + QLatin1Char('\n');
     }
     return text;
