@@ -11,6 +11,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    liberfa-dev
     fonts-ipafont-gothic
     xvfb xauth
     clang-14 libclang-rt-14-dev
@@ -19,6 +20,7 @@ packages=(
 )
 if [[ "${1:-}" == "--accuracy" ]]; then
     packages+=(libnova-dev python3-matplotlib)
+    packages+=(python3-ephem)
 fi
 
 missing=()
