@@ -35,12 +35,10 @@ class DayView : public WindowTest {
     // day's events: every time, in order, "なし" for none.
     static QString expectedTimes(int year, int month, int day, double latitude, double longitude,
                                  astro::DayEventKind kind) {
-        const auto samples = astro::dayAltitudes(year, month, day, latitude, longitude, 1);
         QStringList times;
         for (const astro::DayEvent& e : astro::dayEvents(year, month, day, latitude, longitude)) {
             if (e.kind != kind) continue;
-            times << QString::fromStdString(
-                app::clockText(app::minuteOfDay(e.julianDay, samples.front().julianDay)));
+            times << QString::fromStdString(app::clockText(app::shownMinute(e)));
         }
         return times.isEmpty() ? QStringLiteral("なし") : times.join(QStringLiteral("、"));
     }
