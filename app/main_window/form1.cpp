@@ -36,8 +36,8 @@
 #include "app/main_window/date_box_keys.h"
 #include "app/main_window/drawing_surface.h"
 #include "app/main_window/main_window_door.h"
-#include "app/main_window/start_file_io.h"
-#include "app/main_window/start_file_message.h"
+#include "app/main_window/start_file/start_file_io.h"
+#include "app/main_window/start_file/start_file_message.h"
 #include "app/main_window/window_layout.h"
 #include "astro/calculation.h"
 

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "sync_fault.h"
+#include "tests/app/main_window/start_file/sync_fault.h"
 #include "tests/app/window_fixture.h"
 
 namespace {
