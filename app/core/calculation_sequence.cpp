@@ -22,12 +22,6 @@ double firstCarriedJulianDay() {
     return *astro::ymdYD(FIRST_YEAR, FIRST_MONTH, astro::dayWithTime(1, 0, 0, 0));
 }
 
-// Given a Julian day (UT); true where its JST date lies in the years the boxes carry, so that
-// the day window can show it too.
-bool withinCarriedYears(double julianDay) {
-    return julianDay >= firstCarriedJulianDay() && astro::civilTimeOf(julianDay).has_value();
-}
-
 // Given the record after a pass; the Moon's phase figures kept across the pass for one hour
 // later.
 void keepPhase(astro::WorkingVariables& v) {
@@ -49,6 +43,10 @@ std::vector<PhaseLine> drawMoonPhase(const astro::WorkingVariables& v) {
 }
 
 }  // namespace
+
+bool withinCarriedYears(double julianDay) {
+    return julianDay >= firstCarriedJulianDay() && astro::civilTimeOf(julianDay).has_value();
+}
 
 void takeColourScheme(astro::WorkingVariables& v) {
     if (const std::optional<ColourScheme> scheme = colourSchemeFor(v.dayNightFlag)) {

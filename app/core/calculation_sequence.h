@@ -49,6 +49,10 @@ struct CalculationShown {
     std::vector<PhaseLine> moonDrawing;
 };
 
+// Given a Julian day (UT); true where its JST date and time lie in the years the boxes carry,
+// 1 March -32768 to 31 December 32767, so that the day window can show it too.
+bool withinCarriedYears(double julianDay);
+
 // Given the record `v`; sets its background colour to the scheme its day-or-night flag names
 // (1 night, 2 day), and leaves it as it is for any other flag.
 void takeColourScheme(astro::WorkingVariables& v);
