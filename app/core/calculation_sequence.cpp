@@ -1,11 +1,26 @@
 #include "app/core/calculation_sequence.h"
 
+#include <cmath>
+
 #include "app/core/colour_scheme.h"
+#include "astro/civil_time.h"
+#include "astro/julian_day.h"
 #include "astro/moon_phase.h"
 
 namespace app {
 
 namespace {
+
+// The largest latitude in magnitude, degrees: the poles.
+constexpr double POLE_LATITUDE_DEG = 90.0;
+
+// The first instant the boxes carry, 1 March -32768 00:00 JST, as a Julian day (UT): January
+// and February of that year would be reckoned in year -32769.
+double firstCarriedJulianDay() {
+    constexpr std::int16_t FIRST_YEAR = -32768;
+    constexpr std::int16_t FIRST_MONTH = 3;
+    return *astro::ymdYD(FIRST_YEAR, FIRST_MONTH, astro::dayWithTime(1, 0, 0, 0));
+}
 
 // Given the record after a pass; the Moon's phase figures kept across the pass for one hour
 // later.
@@ -29,6 +44,10 @@ std::vector<PhaseLine> drawMoonPhase(const astro::WorkingVariables& v) {
 
 }  // namespace
 
+bool withinCarriedYears(double julianDay) {
+    return julianDay >= firstCarriedJulianDay() && astro::civilTimeOf(julianDay).has_value();
+}
+
 void takeColourScheme(astro::WorkingVariables& v) {
     if (const std::optional<ColourScheme> scheme = colourSchemeFor(v.dayNightFlag)) {
         v.backRed = scheme->background.red;
@@ -48,6 +67,14 @@ CalculationOutcome runCalculation(astro::WorkingVariables& v, const astro::Enter
     astro::WorkingVariables passed = v;
     if (const std::optional<astro::PassFault> fault = astro::calculatePass(passed, entered)) {
         outcome.refusal = CalculationRefusal{RefusalKind::PassFault, *fault};
+        return outcome;
+    }
+    if (!withinCarriedYears(passed.julianDay)) {
+        outcome.refusal = CalculationRefusal{RefusalKind::InstantBeyondYears, {}};
+        return outcome;
+    }
+    if (std::abs(passed.latitude) > POLE_LATITUDE_DEG) {
+        outcome.refusal = CalculationRefusal{RefusalKind::LatitudeBeyondPole, {}};
         return outcome;
     }
     v = std::move(passed);

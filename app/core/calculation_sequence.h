@@ -14,7 +14,9 @@ namespace app {
 
 // Why a calculation was refused.
 enum class RefusalKind {
-    PassFault,  // the pass could not carry the entered numbers (see `passFault`)
+    PassFault,           // the pass could not carry the entered numbers (see `passFault`)
+    InstantBeyondYears,  // the instant lies outside the years the boxes and the calendar carry
+    LatitudeBeyondPole,  // the latitude lies beyond 90 degrees north or south
 };
 struct CalculationRefusal {
     RefusalKind kind;
@@ -47,6 +49,10 @@ struct CalculationShown {
     std::vector<PhaseLine> moonDrawing;
 };
 
+// Given a Julian day (UT); true where its JST date and time lie in the years the boxes carry,
+// 1 March -32768 to 31 December 32767, so that the day window can show it too.
+bool withinCarriedYears(double julianDay);
+
 // Given the record `v`; sets its background colour to the scheme its day-or-night flag names
 // (1 night, 2 day), and leaves it as it is for any other flag.
 void takeColourScheme(astro::WorkingVariables& v);
@@ -56,7 +62,8 @@ void takeColourScheme(astro::WorkingVariables& v);
 void chooseDayOrNight(astro::WorkingVariables& v);
 
 // Given the record `v` and the eight numbers read from the boxes; refuses the numbers the
-// pass cannot carry, leaving `v` as it was. Otherwise runs, in this order: the
+// pass cannot carry, an instant outside the years (1 March -32768 to 31 December 32767 JST)
+// and a latitude beyond ±90 degrees, leaving `v` as it was. Otherwise runs, in this order: the
 // pass, the scheme the Sun's altitude chooses, the phase (its first figures kept), and while
 // the Moon is up its drawing, the pass one hour later and the phase again, the kept figures
 // then restored. Returns what the window shows, or why it refused.

@@ -103,4 +103,11 @@ std::optional<City> cityAtListPosition(int listPosition) {
     return CITIES[static_cast<std::size_t>(listPosition)];
 }
 
+bool placeIsAt(std::string_view name, double latitude, double longitude) {
+    for (const City& city : CITIES) {
+        if (city.name == name) return city.latitude == latitude && city.longitude == longitude;
+    }
+    return false;
+}
+
 }  // namespace app

@@ -26,4 +26,9 @@ const std::array<City, CITY_COUNT>& cityTable();
 // The place at a list position (0 to 74), or nothing outside that range.
 std::optional<City> cityAtListPosition(int listPosition);
 
+// True where the place listed as `name` (UTF-8, exactly as listed) lies at exactly `latitude`
+// and `longitude` (degrees); false for a name the list lacks and for "入力", which has no
+// coordinates of its own.
+bool placeIsAt(std::string_view name, double latitude, double longitude);
+
 }  // namespace app

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/core/moon_drawing.h"
+#include "app/core/rgb.h"
 
 namespace app {
 

@@ -45,13 +45,13 @@ bool isTransit(DayEventKind kind) {
 }
 
 // The value of a row: every time the event happens that day, or "なし".
-std::string rowValue(DayEventKind kind, const std::vector<astro::DayEvent>& events, double dayStart,
+std::string rowValue(DayEventKind kind, const std::vector<astro::DayEvent>& events,
                      std::string_view separator) {
     std::string value;
     for (const astro::DayEvent& event : events) {
         if (event.kind != kind) continue;
         if (!value.empty()) value += "、";
-        value += clockText(minuteOfDay(event.julianDay, dayStart));
+        value += clockText(shownMinute(event));
         if (isTransit(kind)) value += "（高度 " + formatFixed(event.altitude, 1, separator) + "°）";
     }
     return value.empty() ? "なし" : value;
@@ -75,14 +75,9 @@ int sideAllDay(const std::vector<astro::AltitudeSample>& samples, double riseAlt
 
 }  // namespace
 
-int minuteOfDay(double julianDay, double dayStartJulianDay) {
-    // First the clock second, as civilTimeOf reads it (halves up, with a millisecond's
-    // allowance for the Julian day's last bit, so that a time the calculation formed from
-    // 06:37:30 counts as that), then the minute of that whole second.
-    const double second = std::floor((julianDay - dayStartJulianDay) * astro::SECONDS_PER_DAY +
-                                     0.5 + astro::HALF_SECOND_ALLOWANCE_SECONDS);
-    const double minute = std::floor((second + 30.0) / 60.0);
-    return static_cast<int>(std::clamp(minute, 0.0, astro::MINUTES_PER_DAY));
+int shownMinute(const astro::DayEvent& event) {
+    constexpr int SECONDS_PER_MINUTE = 60;
+    return (event.clockSeconds + SECONDS_PER_MINUTE / 2) / SECONDS_PER_MINUTE;
 }
 
 std::string clockText(int minuteOfDay) {
@@ -100,16 +95,14 @@ DaySummary summariseDay(const std::vector<astro::DayEvent>& events,
                         std::string_view decimalSeparator) {
     DaySummary summary;
     if (samples.empty()) return summary;
-    const double dayStart = samples.front().julianDay;
     for (const KindName& row : SUN_ROWS) {
-        summary.sun.push_back({row.name, rowValue(row.kind, events, dayStart, decimalSeparator)});
+        summary.sun.push_back({row.name, rowValue(row.kind, events, decimalSeparator)});
     }
     for (const KindName& row : TWILIGHT_ROWS) {
-        summary.twilight.push_back(
-            {row.name, rowValue(row.kind, events, dayStart, decimalSeparator)});
+        summary.twilight.push_back({row.name, rowValue(row.kind, events, decimalSeparator)});
     }
     for (const KindName& row : MOON_ROWS) {
-        summary.moon.push_back({row.name, rowValue(row.kind, events, dayStart, decimalSeparator)});
+        summary.moon.push_back({row.name, rowValue(row.kind, events, decimalSeparator)});
     }
     summary.moon.push_back({"月齢", moonAgeText(moonAgeDays, decimalSeparator)});
 

@@ -28,10 +28,10 @@ struct DaySummary {
     std::vector<std::string> notes;
 };
 
-// The minute of the day `julianDay` falls on, counted from `dayStartJulianDay` (00:00 JST of
-// the day): the clock time to the nearest second, then to the nearest minute (halves up
-// both times): 0 to 1440.
-int minuteOfDay(double julianDay, double dayStartJulianDay);
+// The minute of the day an event is shown at, in the chart and in the rows alike: its own
+// clock second (astro::DayEvent::clockSeconds, 0 to 86399) to the nearest minute, halves up:
+// 0 to 1440.
+int shownMinute(const astro::DayEvent& event);
 
 // "HH:MM" for a minute of the day, 0 to 1440 ("24:00" for an event in the last half minute).
 std::string clockText(int minuteOfDay);

@@ -67,10 +67,11 @@ std::optional<double> azimuthAt(const astro::CalendarDay& date, int seconds, dou
     return body == astro::Body::Sun ? v.sunAzimuth : v.moonAzimuth;
 }
 
-// The clock minute of an event's clock second, halves up, as the day window rounds: 0 to
-// 1440.
-int minuteOfClockSecond(int clockSeconds) {
-    return std::min((clockSeconds + SECONDS_PER_MINUTE / 2) / SECONDS_PER_MINUTE, MINUTES_PER_DAY);
+// The clock minute of a clock time, halves up, as the day window rounds an event's clock
+// second: 0 to 1440.
+int minuteOfClock(const astro::CivilTime& clock) {
+    const int seconds = (clock.hour * 60 + clock.minute) * SECONDS_PER_MINUTE + clock.second;
+    return std::min((seconds + SECONDS_PER_MINUTE / 2) / SECONDS_PER_MINUTE, MINUTES_PER_DAY);
 }
 
 // Every event of `kind` among the day's events, with its minute and direction.
@@ -81,9 +82,8 @@ std::vector<HorizonCrossing> crossingsOf(DayEventKind kind,
     std::vector<HorizonCrossing> crossings;
     for (const astro::DayEvent& event : events) {
         if (event.kind != kind) continue;
-        crossings.push_back(
-            {minuteOfClockSecond(event.clockSeconds),
-             azimuthAt(date, event.clockSeconds, latitude_deg, longitude_deg, event.body)});
+        crossings.push_back({shownMinute(event), azimuthAt(date, event.clockSeconds, latitude_deg,
+                                                           longitude_deg, event.body)});
     }
     return crossings;
 }
@@ -119,21 +119,13 @@ int minutesAbove(const std::vector<HorizonCrossing>& rises,
     return total;
 }
 
-// A mark for an instant (UT Julian day) placed on the JST date of its clock second; nothing
-// when that date cannot be read.
+// A mark for an instant (UT Julian day) placed on the JST date of its clock second (to the
+// nearest second, as the boxes would show it); nothing when that date cannot be read.
 std::optional<AlmanacMark> timedMark(MarkKind kind, int code, const char* name, double julianDay) {
     const std::optional<astro::CivilTime> clock = astro::civilTimeOf(julianDay);
     if (!clock) return std::nullopt;
-    const std::optional<double> dayStart = julianDayAt(clock->year, clock->month, clock->day, 0);
-    if (!dayStart) return std::nullopt;
-    return AlmanacMark{kind,
-                       code,
-                       name,
-                       clock->year,
-                       clock->month,
-                       clock->day,
-                       minuteOfDay(julianDay, *dayStart),
-                       julianDay};
+    return AlmanacMark{
+        kind, code, name, clock->year, clock->month, clock->day, minuteOfClock(*clock), julianDay};
 }
 
 // The order of marks in a month: by date, then phases, terms and 雑節, each by time.
@@ -212,9 +204,10 @@ std::vector<AlmanacMark> almanacMarks(int year, int month) {
                          z.day,
                          std::nullopt,
                          std::nullopt};
-        const std::optional<double> dayStart = julianDayAt(z.year, z.month, z.day, 0);
-        if (z.julianDay && dayStart) {
-            mark.minuteOfDay = minuteOfDay(*z.julianDay, *dayStart);
+        const std::optional<astro::CivilTime> clock =
+            z.julianDay ? astro::civilTimeOf(*z.julianDay) : std::nullopt;
+        if (clock) {
+            mark.minuteOfDay = minuteOfClock(*clock);
             mark.julianDay = z.julianDay;
         }
         marks.push_back(mark);

@@ -3,17 +3,9 @@
 
 #include <vector>
 
-namespace app {
+#include "app/core/rgb.h"
 
-// A colour as red, green and blue components, 0 to 255.
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-    bool operator==(const Rgb& other) const {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
-};
+namespace app {
 
 // The pale yellow of the Moon's lit part.
 inline constexpr Rgb MOON_COLOUR{253, 249, 178};

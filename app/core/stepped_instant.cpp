@@ -1,5 +1,7 @@
 #include "app/core/stepped_instant.h"
 
+#include "app/core/calculation_sequence.h"
+
 namespace app {
 
 namespace {
@@ -32,6 +34,12 @@ astro::CivilTime movedByMonths(astro::CivilTime t, long long months) {
     return t;
 }
 
+// Given a Julian day (UT); its JST date and time, or nothing outside the years carried.
+std::optional<astro::CivilTime> carriedCivilTime(double julianDay) {
+    if (!withinCarriedYears(julianDay)) return std::nullopt;
+    return astro::civilTimeOf(julianDay);
+}
+
 }  // namespace
 
 std::optional<double> enteredJulianDay(const DateBoxValues& values) {
@@ -47,7 +55,7 @@ std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, astr
                                                int steps) {
     const std::optional<double> julianDay = enteredJulianDay(values);
     if (!julianDay || box >= DATE_BOX_COUNT) return std::nullopt;
-    if (box >= astro::DAY) return astro::civilTimeOf(*julianDay + steps * UNIT_DAYS[box]);
+    if (box >= astro::DAY) return carriedCivilTime(*julianDay + steps * UNIT_DAYS[box]);
 
     const std::optional<astro::CivilTime> now = astro::civilTimeOf(*julianDay);
     if (!now) return std::nullopt;
@@ -57,7 +65,7 @@ std::optional<astro::CivilTime> steppedInstant(const DateBoxValues& values, astr
     // refused.
     const std::optional<double> moved = enteredJulianDay(valuesOf(movedByMonths(*now, months)));
     if (!moved) return std::nullopt;
-    return astro::civilTimeOf(*moved);
+    return carriedCivilTime(*moved);
 }
 
 }  // namespace app

@@ -56,11 +56,6 @@ constexpr qreal MARK_RADIUS = 3.5;
 constexpr qreal TICK_LENGTH = 4.0;
 constexpr qreal LABEL_PADDING = 3.0;
 
-bool isSunEvent(astro::DayEventKind kind) {
-    using K = astro::DayEventKind;
-    return kind != K::MoonRise && kind != K::MoonTransit && kind != K::MoonSet;
-}
-
 bool isTwilight(astro::DayEventKind kind) {
     using K = astro::DayEventKind;
     return kind == K::CivilDawn || kind == K::CivilDusk || kind == K::NauticalDawn ||
@@ -285,14 +280,13 @@ void DayChart::paintEvents(QPainter& painter) const {
     const QFont font = labelFont(this->font());
     const QFontMetricsF metrics(font);
     painter.setFont(font);
-    const double dayStart = samples_.front().julianDay;
 
     // Every mark first, so that no tag is covered by a later mark.
     std::vector<QPointF> anchors;
     for (const astro::DayEvent& event : events_) {
         const QPointF p(xOfHour(hourOf(event.julianDay)), yOfAltitude(event.altitude));
         anchors.push_back(p);
-        const bool sun = isSunEvent(event.kind);
+        const bool sun = event.body == astro::Body::Sun;
         painter.setPen(QPen(sun ? SUN_EDGE : MOON_EDGE, 1.2));
         painter.setBrush(sun ? SUN_CORE : MOON_CORE);
         if (isTwilight(event.kind)) {
@@ -310,8 +304,7 @@ void DayChart::paintEvents(QPainter& painter) const {
     const qreal tagHeight = metrics.height() + 2;
     for (std::size_t i = 0; i < events_.size(); ++i) {
         const astro::DayEvent& event = events_[i];
-        const QString text =
-            QString::fromStdString(clockText(minuteOfDay(event.julianDay, dayStart)));
+        const QString text = QString::fromStdString(clockText(shownMinute(event)));
         const qreal tagWidth = metrics.horizontalAdvance(text) + 2 * LABEL_PADDING;
         const QPointF p = anchors[i];
         std::vector<QRectF> candidates;
@@ -346,7 +339,7 @@ void DayChart::paintEvents(QPainter& painter) const {
         }
         if (chosen == candidates.end()) continue;
         placed.push_back(*chosen);
-        const bool sun = isSunEvent(event.kind);
+        const bool sun = event.body == astro::Body::Sun;
         // A thin line from the mark to a tag that had to stand further off.
         const QPointF nearest(std::clamp(p.x(), chosen->left(), chosen->right()),
                               std::clamp(p.y(), chosen->top(), chosen->bottom()));

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
@@ -25,6 +24,7 @@
 #include "app/controls/fitting_text_box.h"
 #include "app/controls/flat_button.h"
 #include "app/controls/focus_mark.h"
+#include "app/controls/qt_colour.h"
 #include "app/controls/window_placement.h"
 #include "app/core/calculation_sequence.h"
 #include "app/core/city_table.h"
@@ -34,9 +34,10 @@
 #include "app/core/refusal_message.h"
 #include "app/day_window/day_view_controller.h"
 #include "app/main_window/date_box_keys.h"
+#include "app/main_window/drawing_surface.h"
 #include "app/main_window/main_window_door.h"
-#include "app/main_window/start_file_io.h"
-#include "app/main_window/start_file_message.h"
+#include "app/main_window/start_file/start_file_io.h"
+#include "app/main_window/start_file/start_file_message.h"
 #include "app/main_window/window_layout.h"
 #include "app/month_window/month_view_controller.h"
 #include "astro/calculation.h"
@@ -47,10 +48,6 @@ namespace {
 
 // The start file, in the working directory.
 constexpr char START_FILE_NAME[] = "pstart.txt";
-
-QColor toQColor(const Rgb& rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // Sets the colour of one palette role of a widget.
 void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
@@ -137,39 +134,6 @@ class Form1Door final : public MainWindowDoor {
   private:
     Form1& form_;
 };
-
-DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-}
-
-void DrawingSurface::clear() {
-    lines_.clear();
-    update();
-}
-
-void DrawingSurface::addLines(const std::vector<PhaseLine>& lines) {
-    lines_.insert(lines_.end(), lines.begin(), lines.end());
-    update();
-}
-
-void DrawingSurface::paintEvent(QPaintEvent* /*event*/) {
-    if (lines_.empty()) return;
-    QPainter painter(this);
-    // Lines of one colour in a row go to the painter together, in their order.
-    QVector<QLineF> run;
-    auto flush = [&](const Rgb& colour) {
-        painter.setPen(QPen(toQColor(colour)));
-        painter.drawLines(run);
-        run.clear();
-    };
-    constexpr qreal toPixels = 1.0 / TWIPS_PER_PIXEL;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const PhaseLine& line = lines_[i];
-        run.append(
-            QLineF(line.x1 * toPixels, line.y1 * toPixels, line.x2 * toPixels, line.y2 * toPixels));
-        if (i + 1 == lines_.size() || !(lines_[i + 1].colour == line.colour)) flush(line.colour);
-    }
-}
 
 Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(clock)) {
     setWindowTitle(QStringLiteral("赤径赤緯"));
@@ -570,8 +534,13 @@ QString Form1::windowText() const {
     for (const NamedControl& named : namedControls()) {
         if (!named.copied) continue;
         const auto* box = qobject_cast<const QLineEdit*>(named.control);
-        const QString value =
+        QString value =
             box != nullptr ? box->text() : qobject_cast<const QLabel*>(named.control)->text();
+        // The place's name only beside that place's own coordinates.
+        if (named.control == Label10 &&
+            !placeIsAt(value.toStdString(), readBox(txtIDO), readBox(txtKEIDO))) {
+            value.clear();
+        }
         text += named.name + QLatin1Char('\t') + value + QLatin1Char('\n');
     }
     return text;

@@ -11,6 +11,7 @@
 #include "app/core/calculation_sequence.h"
 #include "app/core/moon_drawing.h"
 #include "app/core/stepped_instant.h"
+#include "app/main_window/drawing_surface.h"
 #include "astro/civil_time.h"
 #include "astro/working_variables.h"
 
@@ -24,26 +25,6 @@ class QScrollArea;
 namespace app {
 
 class MainWindowDoor;
-
-// The client area the controls stand on, in logical pixels of 15 twips, and the drawing
-// surface of the Moon's disc. What is drawn is kept as a list of lines and painted again
-// on every repaint, so it survives covering and resizing the window until it is cleared.
-class DrawingSurface : public QWidget {
-    Q_OBJECT
-  public:
-    explicit DrawingSurface(QWidget* parent);
-    // Removes everything drawn; the controls stay.
-    void clear();
-    // Adds lines to what is drawn, painted over what was drawn before.
-    void addLines(const std::vector<PhaseLine>& lines);
-    const std::vector<PhaseLine>& lines() const { return lines_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    std::vector<PhaseLine> lines_;
-};
 
 class Form1 : public QWidget {
     Q_OBJECT

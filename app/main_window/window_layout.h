@@ -79,7 +79,7 @@ inline constexpr std::array<ControlSpec, 43> CONTROL_SPECS = {{
 // clang-format on
 
 // The widest text each text box must show whole, digits written as '0' (each stands for the
-// widest digit of the face): a year from -9999 to 9999; a month, day, hour, minute or second
+// widest digit of the face): a year from -32768 to 32767; a month, day, hour, minute or second
 // of two digits, with a sign; a latitude and a longitude to a thousandth of a degree, the
 // precision of the place list, with a sign.
 struct BoxTextSpec {
@@ -88,7 +88,7 @@ struct BoxTextSpec {
 };
 
 inline constexpr std::array<BoxTextSpec, 8> BOX_TEXT_SPECS = {{
-    {"txtYMD(0)", "-0000"},
+    {"txtYMD(0)", "-00000"},
     {"txtYMD(1)", "-00"},
     {"txtYMD(2)", "-00"},
     {"txtYMD(3)", "-00"},

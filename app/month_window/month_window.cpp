@@ -22,8 +22,8 @@
 #include "app/core/city_table.h"
 #include "app/core/coordinate_text.h"
 #include "app/core/month_text.h"
-#include "app/main_window/start_file_io.h"
-#include "app/main_window/start_file_message.h"
+#include "app/main_window/start_file/start_file_io.h"
+#include "app/main_window/start_file/start_file_message.h"
 #include "app/month_window/month_model.h"
 #include "astro/civil_time.h"
 

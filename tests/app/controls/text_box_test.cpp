@@ -77,13 +77,14 @@ void expectWhole(QLineEdit* box, const Frame& frame, const QString& text) {
 
 using TextBoxes = WindowTest;
 
-// The year box: years of four digits, each digit in turn as the widest, and years BC.
+// The year box: years of four digits, each digit in turn as the widest, years BC, and the
+// first and last years the calculation carries.
 TEST_F(TextBoxes, TheYearBoxShowsEveryYearWhole) {
     open();
     form().Command4->setFocus();  // the boxes without the focus, as they are read
     QLineEdit* box = form().txtYMD[0];
     const Frame frame = frameOf(box);
-    QStringList years = {"2024", "1582", "-4000", "-999"};
+    QStringList years = {"2024", "1582", "-4000", "-999", "-32768", "32767", "-10000"};
     for (char digit = '0'; digit <= '9'; ++digit) years << QString(4, QChar(digit));
     for (const QString& year : years) expectWhole(box, frame, year);
 }
@@ -122,7 +123,8 @@ TEST_F(TextBoxes, TheCoordinateBoxesShowEveryPlacesCoordinates) {
 }
 
 // A text is drawn at the layout's size wherever it fits, and shrinks no further than the
-// widest expected text needs; none shrinks below three quarters of the layout's size.
+// widest expected text needs; none shrinks below three quarters of the layout's size, save
+// the year's six characters of -32768, which need about two thirds.
 TEST_F(TextBoxes, TextsShrinkOnlyAsFarAsTheyMust) {
     open();
     auto* year = static_cast<app::FittingTextBox*>(form().txtYMD[0]);
@@ -133,12 +135,12 @@ TEST_F(TextBoxes, TextsShrinkOnlyAsFarAsTheyMust) {
     EXPECT_DOUBLE_EQ(month->font().pointSizeF(), 14.25);
     longitude->setText("139.75");
     EXPECT_EQ(longitude->textScale(), 1.0);
-    year->setText("-4000");
+    year->setText("-32768");
     EXPECT_LT(year->textScale(), 1.0);
     EXPECT_DOUBLE_EQ(year->font().pointSizeF(), 14.25 * year->textScale());
     EXPECT_NEAR(year->textScale(), year->smallestScale(), 0.02);
-    for (QLineEdit* box :
-         {form().txtYMD[0], form().txtYMD[1], form().txtYMD[5], form().txtIDO, form().txtKEIDO}) {
+    EXPECT_GE(year->smallestScale(), 0.6);
+    for (QLineEdit* box : {form().txtYMD[1], form().txtYMD[5], form().txtIDO, form().txtKEIDO}) {
         const auto* fitting = static_cast<app::FittingTextBox*>(box);
         EXPECT_GE(fitting->smallestScale(), 0.75) << box->objectName().toStdString();
         EXPECT_LE(fitting->smallestScale(), 1.0) << box->objectName().toStdString();

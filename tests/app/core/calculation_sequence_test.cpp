@@ -4,6 +4,7 @@
 
 #include "app/core/colour_scheme.h"
 #include "app/core/number_format.h"
+#include "app/core/refusal_message.h"
 #include "astro/moon_phase.h"
 
 namespace {
@@ -76,6 +77,40 @@ TEST(CalculationSequence, ARefusalLeavesTheRecordAsItWas) {
     EXPECT_EQ(v.julianCenturies, before.julianCenturies);
     EXPECT_EQ(v.moonAltitude, before.moonAltitude);
     EXPECT_EQ(v.equationOfTimeCaption, before.equationOfTimeCaption);
+}
+
+// What is refused, and what the user is told: the year's range for a year or an instant beyond
+// it (the day window cannot show such a date either), the allowed range for a latitude beyond
+// a pole. A longitude beyond 180 degrees names a real meridian and is calculated.
+TEST(CalculationSequence, RefusesWhatNoPlaceOrYearHas) {
+    const std::string yearMessage =
+        "「年」の値が計算できる範囲（-32768年3月1日～32767年12月31日）を超えています。"
+        "入力を確かめてください。";
+    const std::string latitudeMessage =
+        "「緯度」の値は -90～90 度の範囲で入力してください（北緯が正、南緯が負）。";
+    struct Case {
+        const char* what;
+        astro::EnteredValues entered;
+        std::string message;  // empty: calculated
+    };
+    const Case cases[] = {
+        {"year beyond 16 bits", {99999, 1, 1, 0, 0, 0, 35, 135}, yearMessage},
+        {"day carried past the years", {2024, 1, 99999999999, 0, 0, 0, 35, 135}, yearMessage},
+        {"second carried past the years", {2024, 1, 1, 0, 0, 1e20, 35, 135}, yearMessage},
+        {"before 1 March -32768", {-32768, 3, 0, 23, 59, 59, 35, 135}, yearMessage},
+        {"1 March -32768", {-32768, 3, 1, 0, 0, 0, 35, 135}, ""},
+        {"end of 32767", {32767, 12, 31, 23, 59, 59, 35, 135}, ""},
+        {"latitude 100", {2024, 1, 1, 0, 0, 0, 100, 135}, latitudeMessage},
+        {"latitude -91", {2024, 1, 1, 0, 0, 0, -91, 135}, latitudeMessage},
+        {"south pole", {2024, 1, 1, 0, 0, 0, -90, 135}, ""},
+        {"longitude 200", {2024, 1, 1, 0, 0, 0, 35, 200}, ""},
+    };
+    for (const Case& c : cases) {
+        astro::WorkingVariables v;
+        const CalculationOutcome outcome = app::runCalculation(v, c.entered);
+        EXPECT_EQ(outcome.refusal ? app::refusalMessage(*outcome.refusal) : "", c.message)
+            << c.what;
+    }
 }
 
 }  // namespace

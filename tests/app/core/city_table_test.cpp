@@ -208,4 +208,22 @@ TEST(CityTableTranscription, HemispheresOfPlacesAbroad) {
 }
 
 }  // namespace
+// A place's name belongs to its own coordinates only: not to a latitude typed after it was
+// chosen, and "入力" belongs to none.
+TEST(CityTablePlaces, APlaceIsAtItsOwnCoordinatesOnly) {
+    const struct {
+        const char* name;
+        double latitude;
+        double longitude;
+        bool at;
+    } cases[] = {
+        {"東京", 35.65, 139.75, true},  {"東京", 65, 139.75, false},
+        {"東京", 35.65, 135, false},    {"ニューデリー ", 28.58, 77.2, true},
+        {"入力", 35.65, 139.75, false}, {"どこか", 35.65, 139.75, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(app::placeIsAt(c.name, c.latitude, c.longitude), c.at) << c.name << c.latitude;
+    }
+}
+
 }  // namespace app

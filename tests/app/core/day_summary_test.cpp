@@ -19,6 +19,12 @@ double at(int hour, int minute, double second) {
 }
 
 // A day's samples at every hour with the given altitudes throughout.
+// An event shown at a clock time of the day, its instant that very second.
+DayEvent event(DayEventKind kind, int hour, int minute, int second, double altitude) {
+    const int clockSeconds = hour * 3600 + minute * 60 + second;
+    return {kind, at(hour, minute, second), altitude, astro::Body::Sun, clockSeconds};
+}
+
 std::vector<AltitudeSample> samples(double sun, double moon) {
     std::vector<AltitudeSample> out;
     for (int i = 0; i <= 24; ++i) out.push_back({DAY_START + i / 24.0, sun, moon});
@@ -32,14 +38,27 @@ std::string value(const std::vector<app::DayRow>& rows, const std::string& name)
     return "(no row " + name + ")";
 }
 
-TEST(DaySummary, TimesToTheNearestMinuteHalvesUp) {
-    // The clock second first, as the boxes would show it, then its minute.
-    EXPECT_EQ(app::minuteOfDay(at(6, 37, 29.4), DAY_START), 6 * 60 + 37);
-    EXPECT_EQ(app::minuteOfDay(at(6, 37, 29.5), DAY_START), 6 * 60 + 38);
-    EXPECT_EQ(app::minuteOfDay(at(6, 37, 30), DAY_START), 6 * 60 + 38);
-    EXPECT_EQ(app::minuteOfDay(at(6, 37, 0), DAY_START), 6 * 60 + 37);
-    EXPECT_EQ(app::minuteOfDay(at(0, 0, 0), DAY_START), 0);
-    EXPECT_EQ(app::minuteOfDay(at(23, 59, 31), DAY_START), 1440);
+// An event is shown at its own clock second to the nearest minute, halves up, in the chart
+// and the rows alike; the instant it carries plays no part. A crossing at 06:37:29.6 is the
+// clock second 06:37:30, so 06:38, however its instant would round.
+TEST(DaySummary, TimesAreTheEventsOwnClockSecondToTheNearestMinute) {
+    const struct {
+        int clockSeconds;
+        double julianDay;
+        int minute;
+    } cases[] = {
+        {6 * 3600 + 37 * 60 + 29, at(6, 37, 29), 6 * 60 + 37},
+        {6 * 3600 + 37 * 60 + 30, at(6, 37, 29.6), 6 * 60 + 38},
+        {6 * 3600 + 37 * 60 + 30, at(6, 37, 29.4), 6 * 60 + 38},
+        {6 * 3600 + 37 * 60, at(6, 37, 0), 6 * 60 + 37},
+        {0, DAY_START, 0},
+        {23 * 3600 + 59 * 60 + 30, at(23, 59, 30), 1440},
+    };
+    for (const auto& c : cases) {
+        const DayEvent e{DayEventKind::SunRise, c.julianDay, -0.8333, astro::Body::Sun,
+                         c.clockSeconds};
+        EXPECT_EQ(app::shownMinute(e), c.minute) << c.clockSeconds;
+    }
     EXPECT_EQ(app::clockText(6 * 60 + 8), "06:08");
     EXPECT_EQ(app::clockText(0), "00:00");
     EXPECT_EQ(app::clockText(1440), "24:00");
@@ -47,18 +66,18 @@ TEST(DaySummary, TimesToTheNearestMinuteHalvesUp) {
 
 TEST(DaySummary, RowsOfAnOrdinaryDay) {
     const std::vector<DayEvent> events = {
-        {DayEventKind::AstronomicalDawn, at(5, 7, 10), -18},
-        {DayEventKind::NauticalDawn, at(5, 38, 0), -12},
-        {DayEventKind::CivilDawn, at(6, 9, 45), -6},
-        {DayEventKind::SunRise, at(6, 37, 31), -0.8333},
-        {DayEventKind::SunTransit, at(11, 32, 40), 31.55},
-        {DayEventKind::MoonRise, at(11, 49, 0), 0.125},
-        {DayEventKind::SunSet, at(16, 28, 0), -0.8333},
-        {DayEventKind::CivilDusk, at(16, 56, 0), -6},
-        {DayEventKind::NauticalDusk, at(17, 28, 0), -12},
-        {DayEventKind::MoonTransit, at(17, 31, 0), -2.04},
-        {DayEventKind::AstronomicalDusk, at(17, 59, 0), -18},
-        {DayEventKind::MoonSet, at(23, 22, 0), 0.125},
+        event(DayEventKind::AstronomicalDawn, 5, 7, 10, -18),
+        event(DayEventKind::NauticalDawn, 5, 38, 0, -12),
+        event(DayEventKind::CivilDawn, 6, 9, 45, -6),
+        event(DayEventKind::SunRise, 6, 37, 31, -0.8333),
+        event(DayEventKind::SunTransit, 11, 32, 40, 31.55),
+        event(DayEventKind::MoonRise, 11, 49, 0, 0.125),
+        event(DayEventKind::SunSet, 16, 28, 0, -0.8333),
+        event(DayEventKind::CivilDusk, 16, 56, 0, -6),
+        event(DayEventKind::NauticalDusk, 17, 28, 0, -12),
+        event(DayEventKind::MoonTransit, 17, 31, 0, -2.04),
+        event(DayEventKind::AstronomicalDusk, 17, 59, 0, -18),
+        event(DayEventKind::MoonSet, 23, 22, 0, 0.125),
     };
     const app::DaySummary s = app::summariseDay(events, samples(0, 0), 7.249, ",");
     ASSERT_EQ(s.sun.size(), 3u);
@@ -84,10 +103,10 @@ TEST(DaySummary, RowsOfAnOrdinaryDay) {
 
 TEST(DaySummary, MissingAndTwiceHappeningEvents) {
     const std::vector<DayEvent> events = {
-        {DayEventKind::MoonSet, at(0, 12, 0), 0.125},
-        {DayEventKind::SunRise, at(6, 0, 0), -0.8333},
-        {DayEventKind::SunSet, at(17, 0, 0), -0.8333},
-        {DayEventKind::MoonSet, at(23, 59, 45), 0.125},
+        event(DayEventKind::MoonSet, 0, 12, 0, 0.125),
+        event(DayEventKind::SunRise, 6, 0, 0, -0.8333),
+        event(DayEventKind::SunSet, 17, 0, 0, -0.8333),
+        event(DayEventKind::MoonSet, 23, 59, 45, 0.125),
     };
     const app::DaySummary s = app::summariseDay(events, samples(0, 0), 0.04, ".");
     EXPECT_EQ(value(s.moon, "月の入り"), "00:12、24:00");

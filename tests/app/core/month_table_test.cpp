@@ -61,7 +61,6 @@ TEST(MonthTable, CrossingsAreTheDayWindowsTimesWithTheMainWindowsDirections) {
             SCOPED_TRACE(std::to_string(m.month) + "/" + std::to_string(row.day));
             const std::vector<astro::DayEvent> events =
                 astro::dayEvents(m.year, m.month, row.day, m.lat, m.lon);
-            const double dayStart = windowAt(m.year, m.month, row.day, 0, m.lat, m.lon).julianDay;
             const std::pair<astro::DayEventKind, const std::vector<app::HorizonCrossing>*> kinds[] =
                 {{astro::DayEventKind::SunRise, &row.sunRises},
                  {astro::DayEventKind::SunSet, &row.sunSets},
@@ -73,7 +72,7 @@ TEST(MonthTable, CrossingsAreTheDayWindowsTimesWithTheMainWindowsDirections) {
                     if (e.kind != kind) continue;
                     ASSERT_LT(n, crossings->size());
                     const app::HorizonCrossing& c = (*crossings)[n++];
-                    EXPECT_EQ(c.minuteOfDay, app::minuteOfDay(e.julianDay, dayStart));
+                    EXPECT_EQ(c.minuteOfDay, app::shownMinute(e));
                     const astro::WorkingVariables v =
                         windowAt(m.year, m.month, row.day, e.clockSeconds, m.lat, m.lon);
                     ASSERT_TRUE(c.azimuth_deg);

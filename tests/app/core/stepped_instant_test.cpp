@@ -82,6 +82,8 @@ TEST(SteppedInstant, NothingWhereTheCalculationCannotGo) {
     EXPECT_EQ(step({32767, 11, 1, 0, 0, 0}, astro::MONTH, 1), "32767-12-1 0:0:0");
     // January and February of -32768 cannot be reckoned in 16 bits.
     EXPECT_EQ(step({-32768, 3, 1, 0, 0, 0}, astro::MONTH, -1), "nothing");
+    EXPECT_EQ(step({-32768, 3, 1, 0, 0, 0}, astro::SECOND, -1), "nothing");
+    EXPECT_EQ(step({-32768, 3, 1, 0, 0, 0}, astro::SECOND, 1), "-32768-3-1 0:0:1");
     EXPECT_EQ(step({-32767, 2, 1, 0, 0, 0}, astro::YEAR, -1), "nothing");
     EXPECT_EQ(step({40000, 1, 1, 0, 0, 0}, astro::DAY, 1), "nothing");
     EXPECT_EQ(step({2024, 1, 1E300, 0, 0, 0}, astro::DAY, 1), "nothing");

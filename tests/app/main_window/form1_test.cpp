@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <algorithm>
 #include <cmath>
@@ -274,6 +275,20 @@ TEST_F(Keys, CtrlShiftCCopiesEveryFieldAsText) {
     EXPECT_EQ(lines[0], "年\t2024");
     EXPECT_EQ(lines[8], "場所\t東京");
     EXPECT_EQ(lines[18], "輝面率\t0.038(+)");
+}
+
+// The copy names the place only while the boxes hold its coordinates: a latitude typed with
+// 東京 still selected is no longer 東京's, until 場所の決定 puts them back.
+TEST_F(Keys, CtrlShiftCNamesThePlaceOnlyAtItsCoordinates) {
+    open();
+    auto placeLine = [&] {
+        return form().windowText().split('\n').filter(QRegularExpression("^場所\t")).value(0);
+    };
+    EXPECT_EQ(placeLine(), "場所\t東京");
+    type(form().txtIDO, "65");
+    EXPECT_EQ(placeLine(), "場所\t");
+    press(form().Command3);
+    EXPECT_EQ(placeLine(), "場所\t東京");
 }
 
 TEST_F(Keys, EveryControlHasAnAccessibleName) {

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "sync_fault.h"
+#include "tests/app/main_window/start_file/sync_fault.h"
 #include "tests/app/window_fixture.h"
 
 namespace {
@@ -180,10 +180,10 @@ TEST_F(Startup, TypedCoordinatesOfAnyFormReadBackAsTheirNumbers) {
 }
 
 TEST_F(Startup, ALineLongerThanSixtyFourBytesSurvivesAnExitAndARestart) {
-    // A latitude of 70 digits: the line is 107 bytes long, the longitude pushed on to the zone
-    // after the one the latitude reaches into. Cut anywhere, the latitude would read as
-    // another number and the longitude would be lost.
-    const QString latitude = QString("1234567890").repeated(7);
+    // A latitude of 70 characters (a latitude, so below 90): the line is 107 bytes long, the
+    // longitude pushed on to the zone after the one the latitude reaches into. Cut anywhere,
+    // the latitude would read as another number and the longitude would be lost.
+    const QString latitude = "0." + QString("1234567890").repeated(7).left(68);
     open();
     form().lstCITY->setCurrentRow(48);
     type(form().txtIDO, latitude);

@@ -1,4 +1,4 @@
-#include "app/main_window/start_file_io.h"
+#include "app/main_window/start_file/start_file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <chrono>
 #include <future>
 
-#include "sync_fault.h"
+#include "tests/app/main_window/start_file/sync_fault.h"
 
 namespace app {
 namespace {

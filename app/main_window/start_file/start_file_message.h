@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/main_window/start_file_io.h"
+#include "app/main_window/start_file/start_file_io.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/main_window/start_file_message.h"
+#include "app/main_window/start_file/start_file_message.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "app/main_window/file_data_sync.h"
+#include "app/main_window/start_file/file_data_sync.h"
 
 class SyncFault {
   public:

@@ -1,4 +1,4 @@
-#include "app/main_window/start_file_io.h"
+#include "app/main_window/start_file/start_file_io.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/main_window/file_data_sync.h"
+#include "app/main_window/start_file/file_data_sync.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/main_window/file_data_sync.h"
+#include "app/main_window/start_file/file_data_sync.h"
 
 #include <unistd.h>
 
