@@ -16,6 +16,7 @@
 #include "app/core/day_summary.h"
 #include "app/day_window/day_chart.h"
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 
 namespace app {
 
