@@ -142,12 +142,17 @@ TEST_F(StartFileOnDisk, DirectoryInTheWayFailsAndSurvives) {
     EXPECT_EQ(entries(), QStringList{"pstart.txt"});
 }
 
-TEST_F(StartFileOnDisk, MissingDirectoryFailsAndCreatesNothing) {
-    const std::optional<StartFileWriteFailure> failure =
-        writeStartFileAt(pathOf("missing/pstart.txt"), TOKYO_LINE);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->error, StartFileWriteError::FolderMissing) << describe(failure);
-    EXPECT_TRUE(entries().isEmpty());
+// A folder that does not exist, and one the system cannot follow (a link to itself, ELOOP),
+// are both a folder not found.
+TEST_F(StartFileOnDisk, UnreachableDirectoryFailsAndCreatesNothing) {
+    ASSERT_EQ(symlink("loop", QFile::encodeName(pathOf("loop")).constData()), 0);
+    for (const char* folder : {"missing", "loop"}) {
+        const std::optional<StartFileWriteFailure> failure =
+            writeStartFileAt(pathOf(QString::fromLatin1(folder) + "/pstart.txt"), TOKYO_LINE);
+        ASSERT_TRUE(failure) << folder;
+        EXPECT_EQ(failure->error, StartFileWriteError::FolderMissing) << describe(failure);
+    }
+    EXPECT_EQ(entries(), QStringList{"loop"});
 }
 
 // A write that fails half-way, here because the process may not make files longer than a few
