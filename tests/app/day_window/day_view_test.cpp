@@ -295,6 +295,13 @@ TEST_F(DayView, ClickingTheChartSetsTheTimeAndCalculates) {
     // Right clicks do nothing.
     QTest::mouseClick(chart, Qt::RightButton, {}, QPoint(qRound(chart->xOfHour(6.0)), y));
     EXPECT_EQ(boxes(), "2024 12 8 23 59 0");
+    // The same minute clicked again, after another time was typed, is set again.
+    const QPoint at15(qRound(chart->xOfHour(15.0)), y);
+    QTest::mouseClick(chart, Qt::LeftButton, {}, at15);
+    type(form().txtYMD[3], "19");
+    calculate();
+    QTest::mouseClick(chart, Qt::LeftButton, {}, at15);
+    expectPointedAt(chart, "2024 12 8", 15.0);
 }
 
 TEST_F(DayView, DraggingOnTheChartMovesTheTimeAlong) {
