@@ -146,6 +146,8 @@ TEST_F(Startup, TypedCoordinatesSurviveAnExitAndARestart) {
     EXPECT_EQ(form().Label10->text(), "入力");
     EXPECT_EQ(form().txtIDO->text(), "-12.5");
     EXPECT_EQ(form().txtKEIDO->text(), "45.125");
+    // Typed coordinates are no listed place's, and the copy says so as the window does.
+    EXPECT_TRUE(form().windowText().contains("場所\t入力\n"));
 }
 
 TEST_F(Startup, TypedCoordinatesOfAnyFormReadBackAsTheirNumbers) {
