@@ -16,6 +16,7 @@
 #include "app/day_chart.h"
 #include "app/day_summary.h"
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 
 namespace app {
 

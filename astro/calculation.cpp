@@ -32,6 +32,41 @@ double julianCenturiesOf(double julianDay) {
     return (julianDay - JD_J2000) / DAYS_PER_JULIAN_CENTURY;
 }
 
+std::variant<PassInstant, PassFault> passInstant(std::int16_t year, std::int16_t month,
+                                                 double dayWithTime, Calendar calendar) {
+    const std::optional<double> julianDay = ymdYDIn(calendar, year, month, dayWithTime);
+    if (!julianDay) {
+        return PassFault{PassFaultKind::OutsideSixteenBits, month <= 2 ? YEAR : MONTH};
+    }
+    const double julianCenturies = julianCenturiesOf(*julianDay);
+    if (!(std::abs(julianCenturies) <= MAX_ABS_JULIAN_CENTURIES)) {
+        return PassFault{PassFaultKind::InstantOutOfRange, DAY};
+    }
+    return PassInstant{*julianDay, julianCenturies, hourOfDay(dayWithTime)};
+}
+
+void calculatePassAt(WorkingVariables& v, const PassInstant& instant, double latitude,
+                     double longitude) {
+    v.latitude = latitude;
+    v.longitude = longitude;
+    v.julianDay = instant.julianDay;
+    v.julianCenturies = instant.julianCenturies;
+    computeEphemeris(v);
+    computeSiderealTime(v, instant.utHour);
+
+    v.horizonInputRightAscension = v.sunRightAscension;
+    v.horizonInputDeclination = v.sunDeclination;
+    equatorialToHorizon(v);
+    v.sunAltitude = v.horizonAltitude;
+    v.sunAzimuth = v.horizonAzimuth;
+
+    v.horizonInputRightAscension = v.moonRightAscension;
+    v.horizonInputDeclination = v.moonDeclination;
+    equatorialToHorizon(v);
+    v.moonAltitude = v.horizonAltitude;
+    v.moonAzimuth = v.horizonAzimuth;
+}
+
 std::optional<PassFault> calculatePass(WorkingVariables& v, const EnteredValues& entered) {
     for (std::size_t i = 0; i < entered.size(); ++i) {
         if (!std::isfinite(entered[i])) {
@@ -45,33 +80,10 @@ std::optional<PassFault> calculatePass(WorkingVariables& v, const EnteredValues&
 
     const double day = dayWithTime(entered[DAY], entered[HOUR], entered[MINUTE], entered[SECOND]);
     if (!std::isfinite(day)) return PassFault{PassFaultKind::InstantOutOfRange, DAY};
-    const std::optional<double> julianDay = ymdYD(*year, *month, day);
-    if (!julianDay) {
-        return PassFault{PassFaultKind::OutsideSixteenBits, *month <= 2 ? YEAR : MONTH};
-    }
-    const double julianCenturies = julianCenturiesOf(*julianDay);
-    if (!(std::abs(julianCenturies) <= MAX_ABS_JULIAN_CENTURIES)) {
-        return PassFault{PassFaultKind::InstantOutOfRange, DAY};
-    }
-
-    v.latitude = entered[LATITUDE];
-    v.longitude = entered[LONGITUDE];
-    v.julianDay = *julianDay;
-    v.julianCenturies = julianCenturies;
-    computeEphemeris(v);
-    computeSiderealTime(v, hourOfDay(day));
-
-    v.horizonInputRightAscension = v.sunRightAscension;
-    v.horizonInputDeclination = v.sunDeclination;
-    equatorialToHorizon(v);
-    v.sunAltitude = v.horizonAltitude;
-    v.sunAzimuth = v.horizonAzimuth;
-
-    v.horizonInputRightAscension = v.moonRightAscension;
-    v.horizonInputDeclination = v.moonDeclination;
-    equatorialToHorizon(v);
-    v.moonAltitude = v.horizonAltitude;
-    v.moonAzimuth = v.horizonAzimuth;
+    const std::variant<PassInstant, PassFault> instant =
+        passInstant(*year, *month, day, calendarOf(*year, *month, day));
+    if (const PassFault* fault = std::get_if<PassFault>(&instant)) return *fault;
+    calculatePassAt(v, std::get<PassInstant>(instant), entered[LATITUDE], entered[LONGITUDE]);
     return std::nullopt;
 }
 

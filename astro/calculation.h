@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <variant>
 
+#include "julian_day.h"
 #include "working_variables.h"
 
 namespace astro {
@@ -48,6 +50,26 @@ double hourOfDay(double dayWithTime);
 
 // Julian centuries since J2000.0 of a Julian day.
 double julianCenturiesOf(double julianDay);
+
+// The instant a pass is made for: Julian day (UT), Julian centuries since J2000.0, and the
+// UT hour of the day (from `hourOfDay`) that the sidereal time is reckoned from.
+struct PassInstant {
+    double julianDay;
+    double julianCenturies;
+    double utHour;
+};
+
+// The instant of the UT day of the month with its fraction `dayWithTime` (finite) of
+// `year`-`month`, reckoned in `calendar`; or the fault when the calculation cannot carry it
+// (the year or month reckoning would wrap, or T beyond the series' range).
+std::variant<PassInstant, PassFault> passInstant(std::int16_t year, std::int16_t month,
+                                                 double dayWithTime, Calendar calendar);
+
+// The steps of the pass from a carried instant at the place (degrees): latitude, longitude,
+// Julian day and T, the ephemeris, the sidereal time and the Sun's and the Moon's horizon
+// coordinates, in that order, all into `v`.
+void calculatePassAt(WorkingVariables& v, const PassInstant& instant, double latitude,
+                     double longitude);
 
 // Runs the calculation pass: Julian day and T, the ephemeris, the sidereal time and the
 // Sun's and the Moon's horizon coordinates, all into `v`. Returns the fault when the

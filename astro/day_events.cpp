@@ -39,9 +39,6 @@ constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
 constexpr double CROSSING_TOLERANCE_SECONDS = 1e-3;
 constexpr double TURN_TOLERANCE_SECONDS = 0.05;
 
-// The two bodies.
-enum class Body { Sun, Moon };
-
 // A level of a body's altitude and the events of crossing it upwards and downwards.
 struct AltitudeLevel {
     Body body;
@@ -69,7 +66,8 @@ double hourAngleOf(const SkyAt& sky, Body body) {
 }
 
 // Consecutive samples whose Julian days differ from the step by more than this (days) lie
-// on either side of a change of calendar (October 1582), where the sky jumps by ten days.
+// on either side of a jump of the sky. Every sample is reckoned in the day's own calendar,
+// so none is expected; the split guards the search should one ever appear.
 constexpr double CALENDAR_JUMP_DAYS = 1.0 / SECONDS_PER_DAY;
 
 // A run of samples, from index `begin` to `end` (exclusive), over which the Julian day runs
@@ -82,22 +80,29 @@ struct Segment {
 // The sky over one day at one place, sampled on the search grid.
 class DaySky {
   public:
-    DaySky(const CalendarDay& date, double latitude, double longitude)
-        : date_(date), latitude_(latitude), longitude_(longitude) {
+    // The samples of the day, or nothing when the calculation cannot carry one of them.
+    static std::optional<DaySky> sampled(const CalendarDay& date, double latitude,
+                                         double longitude) {
+        DaySky sky(date, latitude, longitude);
         const int count = SAMPLES_BEFORE_MIDNIGHT +
                           static_cast<int>(SECONDS_PER_DAY / SAMPLE_STEP_SECONDS) +
                           SAMPLES_AFTER_MIDNIGHT + 1;
-        samples_.reserve(count);
-        for (int k = 0; k < count; ++k) samples_.push_back(at(timeAt(k)));
+        sky.samples_.reserve(count);
+        for (int k = 0; k < count; ++k) {
+            const std::optional<SkyAt> sample = skyAt(date, timeAt(k), latitude, longitude);
+            if (!sample) return std::nullopt;
+            sky.samples_.push_back(*sample);
+        }
         std::size_t begin = 0;
-        for (std::size_t k = 1; k < samples_.size(); ++k) {
-            const double step = samples_[k].julianDay - samples_[k - 1].julianDay;
+        for (std::size_t k = 1; k < sky.samples_.size(); ++k) {
+            const double step = sky.samples_[k].julianDay - sky.samples_[k - 1].julianDay;
             if (std::abs(step - SAMPLE_STEP_SECONDS / SECONDS_PER_DAY) > CALENDAR_JUMP_DAYS) {
-                segments_.push_back({begin, k});
+                sky.segments_.push_back({begin, k});
                 begin = k;
             }
         }
-        segments_.push_back({begin, samples_.size()});
+        sky.segments_.push_back({begin, sky.samples_.size()});
+        return sky;
     }
 
     // Seconds after 00:00 JST of sample `k`.
@@ -105,7 +110,10 @@ class DaySky {
         return (static_cast<double>(k) - SAMPLES_BEFORE_MIDNIGHT) * SAMPLE_STEP_SECONDS;
     }
 
-    SkyAt at(double seconds) const { return skyAt(date_, seconds, latitude_, longitude_); }
+    // The sky between the first and the last sample. The calculation carries every instant
+    // there, since it carried both ends (it refuses by the year and month, or by an instant
+    // too far from J2000.0), so `value` cannot throw.
+    SkyAt at(double seconds) const { return skyAt(date_, seconds, latitude_, longitude_).value(); }
 
     // The runs of samples without a change of calendar: all of them, but on the day of one.
     const std::vector<Segment>& segments() const { return segments_; }
@@ -144,10 +152,13 @@ class DaySky {
         const double second = std::floor(seconds + 0.5);
         if (second < 0 || second >= SECONDS_PER_DAY) return std::nullopt;
         const SkyAt sky = at(second);
-        return DayEvent{kind, sky.julianDay, altitudeOf(sky, body)};
+        return DayEvent{kind, sky.julianDay, altitudeOf(sky, body), body, static_cast<int>(second)};
     }
 
   private:
+    DaySky(const CalendarDay& date, double latitude, double longitude)
+        : date_(date), latitude_(latitude), longitude_(longitude) {}
+
     CalendarDay date_;
     double latitude_;
     double longitude_;
@@ -166,7 +177,9 @@ struct FoundEvent {
 std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, double longitude) {
     const std::optional<CalendarDay> date = calendarDayOf(year, month, day);
     if (!date || !std::isfinite(latitude) || !std::isfinite(longitude)) return {};
-    const DaySky sky(*date, latitude, longitude);
+    const std::optional<DaySky> sampled = DaySky::sampled(*date, latitude, longitude);
+    if (!sampled) return {};
+    const DaySky& sky = *sampled;
 
     std::vector<FoundEvent> found;
     const auto add = [&](DayEventKind kind, Body body, double seconds) {
@@ -209,8 +222,9 @@ std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double la
     samples.reserve(static_cast<std::size_t>(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
         const double seconds = SECONDS_PER_DAY * i / steps;
-        const SkyAt sky = skyAt(*date, seconds, latitude, longitude);
-        samples.push_back({sky.julianDay, sky.sunAltitude, sky.moonAltitude});
+        const std::optional<SkyAt> sky = skyAt(*date, seconds, latitude, longitude);
+        if (!sky) return {};
+        samples.push_back({sky->julianDay, sky->sunAltitude, sky->moonAltitude});
     }
     return samples;
 }

@@ -15,13 +15,14 @@
 //   altitude then, even when that altitude is below the horizon.
 // - An event that does not happen on the day is absent; one that happens twice appears twice.
 // - Each event is found to a millisecond and reported at the nearest whole second of the
-//   clock (halves upwards), with the Julian day and altitude that the calculation gives for
-//   that time typed in. It belongs to the day on which that second falls: a crossing at
-//   23:59:59.6 is 00:00:00 of the next day.
+//   clock (halves upwards), with that clock time and the Julian day and altitude that the
+//   calculation gives for that time typed in. It belongs to the day on which that second falls: a
+//   crossing at 23:59:59.6 is 00:00:00 of the next day.
 // - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
 //   possibly seconds apart) exactly when the extreme of its altitude passes the level.
-// - Where the calendar changes (October 1582) the sky jumps by ten days; no event is taken
-//   from the jump itself.
+// - Where the calendar changes (October 1582) the sky jumps by ten days at a JST midnight.
+//   The instants searched beyond the day are reckoned in the day's own calendar, so the day
+//   before the change ends, and the day after it begins, with the sky running on.
 #pragma once
 
 #include <vector>
@@ -43,6 +44,9 @@ enum class DayEventKind {
     AstronomicalDusk,
 };
 
+// The body an event belongs to: the Sun for its rising, transit, setting and twilights.
+enum class Body { Sun, Moon };
+
 struct DayEvent {
     DayEventKind kind;
     // The instant of the event, Julian day in Universal Time (as `julianDay` of the
@@ -50,6 +54,13 @@ struct DayEvent {
     double julianDay;
     // The body's geometric altitude at that instant, degrees.
     double altitude;
+    // The body whose rising, transit, setting or twilight it is.
+    Body body = Body::Sun;
+    // The clock time the event is shown at: whole seconds after 00:00 JST of the day, 0 to
+    // 86399 (the crossing rounded to the nearest second, halves upwards). `julianDay` is the
+    // calculation's instant for this time typed in. (`dayEvents` sets both fields; the
+    // defaults only let an event be written with its first three.)
+    int clockSeconds = 0;
 };
 
 // Every event of the Japan Standard Time calendar day `year`-`month`-`day` at the place
@@ -65,15 +76,11 @@ struct AltitudeSample {
 };
 
 // The altitudes over the Japan Standard Time calendar day at the place, at `steps` + 1
-// evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves). At a whole
-// second of the clock each sample is the calculation's figure for that time typed in. A date
-// the calculation cannot carry, or fewer than one step, gives none.
+// evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves), 24:00 reckoned
+// in the day's calendar. At a whole second of the clock within the day each sample is the
+// calculation's figure for that time typed in. A date the calculation cannot carry, or
+// fewer than one step, gives none.
 std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
                                          double longitude, int steps);
-
-// The Moon's age at `julianDay` (UT): days since the preceding new Moon, the last instant at
-// which the apparent ecliptic longitudes of the Moon and the Sun were equal. In [0, about
-// 29.9).
-double moonAge(double julianDay);
 
 }  // namespace astro

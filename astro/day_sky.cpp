@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <limits>
+#include <variant>
 
 #include "calculation.h"
 #include "constants.h"
-#include "ephemeris.h"
-#include "horizon.h"
 #include "julian_day.h"
 #include "working_variables.h"
 
@@ -39,8 +38,12 @@ std::optional<CalendarDay> calendarDayOf(int year, int month, int day) {
     const std::optional<std::int16_t> year16 = toInt16(year);
     const std::optional<std::int16_t> month16 = toInt16(month);
     if (!year16 || !month16) return std::nullopt;
-    if (!ymdYD(*year16, *month16, dayWithTimeAt(day, 0))) return std::nullopt;
-    return CalendarDay{*year16, *month16, day};
+    const double midnight = dayWithTimeAt(day, 0);
+    const Calendar calendar = calendarOf(*year16, *month16, midnight);
+    if (!std::holds_alternative<PassInstant>(passInstant(*year16, *month16, midnight, calendar))) {
+        return std::nullopt;
+    }
+    return CalendarDay{*year16, *month16, day, calendar};
 }
 
 double dayWithTimeAt(int day, double seconds) {
@@ -50,29 +53,18 @@ double dayWithTimeAt(int day, double seconds) {
     return dayWithTime(day, hour, minute, second);
 }
 
-SkyAt skyAt(const CalendarDay& date, double seconds, double latitude, double longitude) {
-    const double utDay = dayWithTimeAt(date.day, seconds);
+std::optional<SkyAt> skyAt(const CalendarDay& date, double seconds, double latitude,
+                           double longitude) {
+    const std::variant<PassInstant, PassFault> instant =
+        passInstant(date.year, date.month, dayWithTimeAt(date.day, seconds), date.calendar);
+    if (!std::holds_alternative<PassInstant>(instant)) return std::nullopt;
     WorkingVariables v;
-    v.latitude = latitude;
-    v.longitude = longitude;
-    // calendarDayOf has checked that the calculation carries the date.
-    v.julianDay = ymdYD(date.year, date.month, utDay).value_or(0.0);
-    v.julianCenturies = julianCenturiesOf(v.julianDay);
-    computeEphemeris(v);
-    computeSiderealTime(v, hourOfDay(utDay));
-
+    calculatePassAt(v, std::get<PassInstant>(instant), latitude, longitude);
     SkyAt sky{};
     sky.julianDay = v.julianDay;
-    v.horizonInputRightAscension = v.sunRightAscension;
-    v.horizonInputDeclination = v.sunDeclination;
-    equatorialToHorizon(v);
-    sky.sunAltitude = v.horizonAltitude;
+    sky.sunAltitude = v.sunAltitude;
     sky.sunHourAngle = hourAngle(v.siderealTime, v.sunRightAscension, v.longitude);
-
-    v.horizonInputRightAscension = v.moonRightAscension;
-    v.horizonInputDeclination = v.moonDeclination;
-    equatorialToHorizon(v);
-    sky.moonAltitude = v.horizonAltitude;
+    sky.moonAltitude = v.moonAltitude;
     sky.moonHourAngle = hourAngle(v.siderealTime, v.moonRightAscension, v.longitude);
     return sky;
 }

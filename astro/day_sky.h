@@ -6,15 +6,20 @@
 #include <cstdint>
 #include <optional>
 
+#include "julian_day.h"
+
 namespace astro {
 
 // A calendar day as the calculation holds it: year and month as 16-bit integers, the day of
 // the month as typed (not validated: day 0 is the last day of the month before, day 32 of
-// January is 1 February).
+// January is 1 February), and the calendar its 00:00 JST is reckoned in. The change of
+// calendar falls on a JST midnight, so every instant of the day is reckoned in that calendar,
+// and instants carried on beyond the day are reckoned in it too.
 struct CalendarDay {
     std::int16_t year;
     std::int16_t month;
     int day;
+    Calendar calendar;
 };
 
 // The day, when the calculation carries it; nothing when the year or month does not fit 16
@@ -40,8 +45,9 @@ struct SkyAt {
 };
 
 // The positions at `seconds` after 00:00 JST of `date` at the place (degrees, north and east
-// positive): the Julian day, the ephemeris, the sidereal time from the UT hour of
-// `dayWithTimeAt`, and the horizon conversion, each the calculation's own step.
-SkyAt skyAt(const CalendarDay& date, double seconds, double latitude, double longitude);
+// positive), reckoned in the day's calendar: the calculation's own pass (calculatePassAt) at
+// the instant of `dayWithTimeAt`. Nothing when the calculation cannot carry that instant.
+std::optional<SkyAt> skyAt(const CalendarDay& date, double seconds, double latitude,
+                           double longitude);
 
 }  // namespace astro

@@ -27,18 +27,22 @@ double gregorianCorrection(int y) {
     return 2.0 - a + std::trunc(a / 4.0);
 }
 
-// True when the date is reckoned in the Gregorian calendar.
-bool isGregorian(int year, int month, double day) {
-    if (year >= 1583) return true;
-    if (year <= 1581) return false;
-    if (month >= 11) return true;
-    if (month <= 9) return false;
-    return day >= FIRST_GREGORIAN_UT_DAY_OF_OCTOBER_1582;
-}
-
 }  // namespace
 
+Calendar calendarOf(std::int16_t year, std::int16_t month, double day) {
+    if (year >= 1583) return Calendar::Gregorian;
+    if (year <= 1581) return Calendar::Julian;
+    if (month >= 11) return Calendar::Gregorian;
+    if (month <= 9) return Calendar::Julian;
+    return day >= FIRST_GREGORIAN_UT_DAY_OF_OCTOBER_1582 ? Calendar::Gregorian : Calendar::Julian;
+}
+
 std::optional<double> ymdYD(std::int16_t year, std::int16_t month, double day) {
+    return ymdYDIn(calendarOf(year, month, day), year, month, day);
+}
+
+std::optional<double> ymdYDIn(Calendar calendar, std::int16_t year, std::int16_t month,
+                              double day) {
     if (month >= FIRST_OVERFLOWING_MONTH) return std::nullopt;
     int y = year;
     int m = month;
@@ -47,7 +51,7 @@ std::optional<double> ymdYD(std::int16_t year, std::int16_t month, double day) {
         y = year - 1;
         m = month + 12;
     }
-    const double b = isGregorian(year, month, day) ? gregorianCorrection(y) : 0.0;
+    const double b = calendar == Calendar::Gregorian ? gregorianCorrection(y) : 0.0;
     // For every whole y both forms equal the floor of 365.25 y.
     const double c = year >= 1 ? std::trunc(365.25 * y) : std::trunc(365.25 * y - 0.75);
     return 1720994.5 + std::trunc(30.6 * (m + 1)) + b + c + day;

@@ -18,4 +18,15 @@ namespace astro {
 // reckoned in (year -32768 with month 2 or less, or month 32756 or more).
 std::optional<double> ymdYD(std::int16_t year, std::int16_t month, double day);
 
+// The calendar a date is reckoned in.
+enum class Calendar { Julian, Gregorian };
+
+// The calendar `ymdYD` reckons the date in (the same arguments).
+Calendar calendarOf(std::int16_t year, std::int16_t month, double day);
+
+// `ymdYD` with the calendar given instead of chosen from the date: for instants carried on
+// from a day across the change of calendar (the hour after 24:00 of 14 October 1582 stays
+// Julian). Nothing in the same cases as `ymdYD`.
+std::optional<double> ymdYDIn(Calendar calendar, std::int16_t year, std::int16_t month, double day);
+
 }  // namespace astro

@@ -1,13 +1,14 @@
 // The Moon's age: days since the last instant at which the apparent ecliptic longitudes of
 // the Moon and the Sun, from the calculation's series, were equal.
+#include "moon_age.h"
+
 #include <cmath>
 
 #include "angles.h"
 #include "calculation.h"
 #include "crossings.h"
-#include "day_events.h"
-#include "ephemeris.h"
-#include "working_variables.h"
+#include "moon.h"
+#include "sun.h"
 
 namespace astro {
 
@@ -26,13 +27,23 @@ constexpr double BRACKET_MARGIN_DAYS = 1e-5;
 // The new Moon is refined to this many days (about a millisecond).
 constexpr double NEW_MOON_TOLERANCE_DAYS = 1e-8;
 
-// The Moon's apparent ecliptic longitude minus the Sun's, degrees, not reduced: the
-// ephemeris pass leaves the Moon's apparent longitude in the conversion slot.
+// The Moon's apparent ecliptic longitude, degrees, as the ephemeris pass forms it: the
+// geometric longitude with the nutation added (no aberration), not reduced again.
+double moonApparentLongitude(double julianCenturies) {
+    return moonGeometricLongitude(julianCenturies) + nutationInLongitude(julianCenturies);
+}
+
+// The Sun's apparent ecliptic longitude, degrees, as the ephemeris pass forms it.
+double sunApparentLongitude(double julianCenturies) {
+    return apparentSunLongitude(sunGeometricLongitude(julianCenturies),
+                                sunGeocentricDistance(julianCenturies),
+                                nutationInLongitude(julianCenturies));
+}
+
+// The Moon's apparent ecliptic longitude minus the Sun's, degrees, not reduced.
 double elongationInLongitude(double julianDay) {
-    WorkingVariables v;
-    v.julianCenturies = julianCenturiesOf(julianDay);
-    computeEphemeris(v);
-    return v.convLongitude - v.sunLongitude;
+    const double julianCenturies = julianCenturiesOf(julianDay);
+    return moonApparentLongitude(julianCenturies) - sunApparentLongitude(julianCenturies);
 }
 
 }  // namespace

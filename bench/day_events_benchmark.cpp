@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "app/day_tools.h"
 #include "app/day_window.h"
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 #include "window_fixture.h"
 
 namespace {

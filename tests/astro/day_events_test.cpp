@@ -4,18 +4,22 @@
 // Moons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/calculation.h"
 #include "astro/constants.h"
 #include "astro/day_events.h"
+#include "astro/day_sky.h"
 #include "astro/julian_day.h"
+#include "astro/moon_age.h"
 
 #ifndef REFERENCE_DATA_DIR
 #error "REFERENCE_DATA_DIR must name the directory of day_events_reference.txt"
@@ -323,6 +327,105 @@ TEST(DayEventsAgainstScan, EventAtTheDayBoundaryBelongsToTheDayOfItsClockTime) {
     }
 }
 
+// The events a scan of every whole second typed into the window finds from second `from` to
+// `to` of the day of `d`: each kind with the second before its crossing (the event shows
+// that second or the next).
+std::vector<std::pair<DayEventKind, int>> scanEverySecond(const ReferenceDay& d, int from, int to) {
+    const auto pass = [&d](int s) {
+        astro::WorkingVariables v;
+        EXPECT_FALSE(astro::calculatePass(
+            v, {double(d.year), double(d.month), double(d.day), double(s / 3600),
+                double(s / 60 % 60), double(s % 60), d.latitude, d.longitude}));
+        return v;
+    };
+    const auto hourAngle = [&d](const astro::WorkingVariables& v, DayEventKind transit) {
+        const bool sun = transit == DayEventKind::SunTransit;
+        const double ra = sun ? v.sunRightAscension : v.moonRightAscension;
+        return std::remainder((v.siderealTime - ra) * 15 + d.longitude, 360.0);
+    };
+    const std::pair<DayEventKind, DayEventKind> risingsAndSettings[] = {
+        {DayEventKind::SunRise, DayEventKind::SunSet},
+        {DayEventKind::CivilDawn, DayEventKind::CivilDusk},
+        {DayEventKind::NauticalDawn, DayEventKind::NauticalDusk},
+        {DayEventKind::AstronomicalDawn, DayEventKind::AstronomicalDusk},
+        {DayEventKind::MoonRise, DayEventKind::MoonSet}};
+    std::vector<std::pair<DayEventKind, int>> found;
+    astro::WorkingVariables before = pass(from);
+    for (int s = from; s + 1 < to; ++s) {
+        const astro::WorkingVariables after = pass(s + 1);
+        for (const auto& [rising, setting] : risingsAndSettings) {
+            const auto below = [rising = rising](const astro::WorkingVariables& v) {
+                const bool moon = rising == DayEventKind::MoonRise;
+                return (moon ? v.moonAltitude : v.sunAltitude) < levelOf(rising);
+            };
+            if (below(before) != below(after))
+                found.push_back({below(before) ? rising : setting, s});
+        }
+        for (DayEventKind transit : {DayEventKind::SunTransit, DayEventKind::MoonTransit}) {
+            if (hourAngle(before, transit) < 0 && hourAngle(after, transit) >= 0) {
+                found.push_back({transit, s});
+            }
+        }
+        before = after;
+    }
+    return found;
+}
+
+TEST(DayEventsAgainstScan, HalfHoursBesideTheChangeOfCalendar) {
+    // The last half hour of 14 October 1582, the day before the calendar changes at 00:00
+    // JST, and the first of the 15th, at latitude 35 degrees: every event that a scan of every
+    // second, from a second before the half hour to the day's last second, finds there.
+    struct Row {
+        int day;
+        double longitude;
+        std::vector<DayEventKind> kinds;  // what the scan finds, in time order
+    };
+    const Row rows[] = {
+        {14, 16.0, {DayEventKind::MoonSet}},
+        {14, 206.0, {DayEventKind::MoonRise}},
+        {14, 290.0, {DayEventKind::MoonTransit}},
+        {14, 311.5, {DayEventKind::SunTransit}},
+        {14, 228.5, {DayEventKind::CivilDawn, DayEventKind::SunRise}},
+        {15, 56.0, {DayEventKind::AstronomicalDusk, DayEventKind::MoonRise}},
+        {15, 309.0, {DayEventKind::SunTransit}},
+    };
+    constexpr int kHalfHour = 1800;
+    for (const Row& r : rows) {
+        const ReferenceDay d{
+            "1582-10-" + std::to_string(r.day), 1582, 10, r.day, 35.0, r.longitude, {}};
+        SCOPED_TRACE(d.name + " " + std::to_string(r.longitude));
+        const int from = r.day == 14 ? 86400 - kHalfHour : 0;
+        const int to = from + kHalfHour;
+        const auto scanned = scanEverySecond(d, std::max(from - 1, 0), to);
+        std::vector<DayEvent> events;
+        for (const DayEvent& e : eventsOf(d)) {
+            if (e.clockSeconds >= from && e.clockSeconds < to) events.push_back(e);
+        }
+        EXPECT_EQ(scanned.size(), r.kinds.size());
+        EXPECT_EQ(events.size(), scanned.size());
+        if (events.size() != scanned.size() || scanned.size() != r.kinds.size()) continue;
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            EXPECT_EQ(nameOf(scanned[i].first), nameOf(r.kinds[i]));
+            EXPECT_EQ(nameOf(events[i].kind), nameOf(scanned[i].first));
+            EXPECT_GE(events[i].clockSeconds, scanned[i].second);
+            EXPECT_LE(events[i].clockSeconds, scanned[i].second + 1);
+        }
+    }
+}
+
+TEST(DayEventsConventions, ChartRunsOnAcrossTheChangeOfCalendar) {
+    // The chart of 14 October 1582 ends at 24:00 reckoned in the day's calendar, the Julian,
+    // a step after 23:30, not ten days back at the Gregorian 15 October.
+    for (int day : {14, 15}) {
+        const auto samples = astro::dayAltitudes(1582, 10, day, 35.0, 206.0, 48);
+        ASSERT_EQ(samples.size(), 49u);
+        for (std::size_t i = 1; i < samples.size(); ++i) {
+            EXPECT_NEAR(samples[i].julianDay - samples[i - 1].julianDay, 1.0 / 48, 1e-9)
+                << day << " " << i;
+        }
+    }
+}
+
 // --- Conventions ------------------------------------------------------------------------------
 
 TEST(DayEventsConventions, InTimeOrderAndWithinTheDay) {
@@ -372,7 +475,8 @@ TEST(DayEventsConventions, AltitudesAgreeWithTheWindowsPass) {
             EXPECT_EQ(samples[i].moonAltitude, v.moonAltitude) << name << " " << i;
         }
         for (const DayEvent& e : eventsOf(d)) {
-            const long s = secondOf(d, e);
+            const long s = e.clockSeconds;
+            EXPECT_EQ(s, secondOf(d, e)) << name;
             astro::WorkingVariables v;
             ASSERT_FALSE(astro::calculatePass(
                 v, {double(d.year), double(d.month), double(d.day), double(s / 3600),
@@ -381,6 +485,7 @@ TEST(DayEventsConventions, AltitudesAgreeWithTheWindowsPass) {
             const bool sun = e.kind != DayEventKind::MoonRise && e.kind != DayEventKind::MoonSet &&
                              e.kind != DayEventKind::MoonTransit;
             EXPECT_EQ(e.altitude, sun ? v.sunAltitude : v.moonAltitude) << name;
+            EXPECT_EQ(e.body, sun ? astro::Body::Sun : astro::Body::Moon) << name;
         }
     }
 }
@@ -417,6 +522,8 @@ TEST(DayEventsConventions, DatesAndPlacesTheCalculationRefusesGiveNothing) {
     EXPECT_TRUE(astro::dayEvents(2024, 1, 1, 35, INFINITY).empty());
     EXPECT_TRUE(astro::dayAltitudes(-32768, 1, 1, 35, 135, 288).empty());
     EXPECT_TRUE(astro::dayAltitudes(2024, 1, 1, 35, 135, 0).empty());
+    // An instant the calculation refuses has no sky, not the sky of Julian day 0.
+    EXPECT_FALSE(astro::skyAt({-32768, 1, 1, astro::Calendar::Julian}, 0, 35, 135));
     // The last years the calculation carries still have their days.
     EXPECT_FALSE(astro::dayEvents(-32768, 3, 1, 35, 135).empty());
     EXPECT_FALSE(astro::dayEvents(32767, 12, 31, 35, 135).empty());

@@ -8,6 +8,7 @@
 #include <libnova/libnova.h>
 
 #include "astro/day_events.h"
+#include "astro/moon_age.h"
 #include "astro/julian_day.h"
 #include "event_comparison.h"
 #include "event_reference.h"
