@@ -23,7 +23,9 @@ constexpr double TT_MINUS_TAI_S = 32.184;
 constexpr double FIRST_LEAP_SECOND_YEAR = 1972.0;
 constexpr double EXTRAPOLATION_YEAR = 2027.0;
 
-// Year in which Espenak & Meeus's linear join of the long-term parabola comes to nothing.
+// Years in which Espenak & Meeus's forecast hands over to its linear join to the long-term
+// parabola, and in which that join comes to nothing.
+constexpr double FORECAST_JOIN_YEAR = 2050.0;
 constexpr double PARABOLA_JOIN_END_YEAR = 2150.0;
 
 // One piece of Espenak & Meeus's Delta T: from `fromYear` (inclusive) on, the polynomial
@@ -102,12 +104,32 @@ double julianDayOfDecimalYear(double year) {
     return JD_J2000 + (year - 2000.0) * DAYS_PER_JULIAN_YEAR;
 }
 
-// Delta T after the leap-second table, seconds: the long-term parabola less a linear term
-// that makes it meet the table's last value at EXTRAPOLATION_YEAR and vanishes in 2150.
-double extrapolatedDeltaT_s(double year) {
+// Espenak & Meeus's extrapolation for 2005-2050, seconds, at a decimal year.
+double espenakMeeusForecast_s(double year) {
+    const double t = year - 2000.0;
+    return 62.92 + 0.32217 * t + 0.005589 * t * t;
+}
+
+// How much Espenak & Meeus's forecast overshoots the leap-second table where the table ends
+// (6.5 s with the table of 2017), seconds.
+double forecastOvershoot_s() {
     const double joinValue_s = leapSecondDeltaT_s(julianDayOfDecimalYear(EXTRAPOLATION_YEAR));
-    const double gap_s = longTermParabola_s(EXTRAPOLATION_YEAR) - joinValue_s;
-    const double slope_sPerYear = gap_s / (PARABOLA_JOIN_END_YEAR - EXTRAPOLATION_YEAR);
+    return espenakMeeusForecast_s(EXTRAPOLATION_YEAR) - joinValue_s;
+}
+
+// Delta T from the end of the leap-second table to 2050, seconds: Espenak & Meeus's forecast
+// moved down to meet the table's last value.
+double nearForecastDeltaT_s(double year) {
+    return espenakMeeusForecast_s(year) - forecastOvershoot_s();
+}
+
+// Delta T from 2050 to 2150, seconds: as Espenak & Meeus join their forecast to the long-term
+// parabola, the parabola less a linear term that meets the forecast in 2050 and vanishes in
+// 2150 (their 0.5628 s/year, here a little more for the forecast moved down).
+double farForecastDeltaT_s(double year) {
+    const double gap_s =
+        longTermParabola_s(FORECAST_JOIN_YEAR) - nearForecastDeltaT_s(FORECAST_JOIN_YEAR);
+    const double slope_sPerYear = gap_s / (PARABOLA_JOIN_END_YEAR - FORECAST_JOIN_YEAR);
     return longTermParabola_s(year) - slope_sPerYear * (PARABOLA_JOIN_END_YEAR - year);
 }
 
@@ -119,7 +141,8 @@ double deltaT(double julianDay) {
     if (year < ESPENAK_MEEUS_PIECES.front().fromYear) return longTermParabola_s(year);
     if (year < FIRST_LEAP_SECOND_YEAR) return espenakMeeus_s(year);
     if (year < EXTRAPOLATION_YEAR) return leapSecondDeltaT_s(julianDay);
-    if (year < PARABOLA_JOIN_END_YEAR) return extrapolatedDeltaT_s(year);
+    if (year < FORECAST_JOIN_YEAR) return nearForecastDeltaT_s(year);
+    if (year < PARABOLA_JOIN_END_YEAR) return farForecastDeltaT_s(year);
     return longTermParabola_s(year);
 }
 

@@ -20,6 +20,7 @@ packages=(
 )
 if [[ "${1:-}" == "--accuracy" ]]; then
     packages+=(libnova-dev python3-matplotlib)
+    packages+=(python3-ephem)
 fi
 
 missing=()
