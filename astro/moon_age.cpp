@@ -1,9 +1,14 @@
 // The Moon's age: days since the last instant at which the apparent ecliptic longitudes of
-// the Moon and the Sun, from the calculation's series, were equal.
+// the Moon and the Sun were equal: the almanac's new Moon where it has one, the series'
+// elsewhere.
 #include "moon_age.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
+#include "almanac.h"
 #include "angles.h"
 #include "calculation.h"
 #include "crossings.h"
@@ -46,9 +51,23 @@ double elongationInLongitude(double julianDay) {
     return moonApparentLongitude(julianCenturies) - sunApparentLongitude(julianCenturies);
 }
 
-}  // namespace
+// The search for the almanac's new Moon reaches back this far, days: longer than any
+// lunation (at most 29.9 days).
+constexpr double LUNATION_SEARCH_DAYS = 31.0;
 
-double moonAge(double julianDay) {
+// The almanac's last new Moon at or before `julianDay` (UT), or nothing outside its span.
+std::optional<double> almanacNewMoon(double julianDay) {
+    const std::vector<LunarPhaseEvent> phases =
+        lunarPhases(julianDay - LUNATION_SEARCH_DAYS, std::nextafter(julianDay, INFINITY));
+    const auto last = std::find_if(phases.rbegin(), phases.rend(), [](const LunarPhaseEvent& e) {
+        return e.phase == LunarPhase::NewMoon;
+    });
+    if (last == phases.rend()) return std::nullopt;
+    return last->julianDay;
+}
+
+// The series' last new Moon at or before `julianDay` (UT).
+double seriesNewMoon(double julianDay) {
     const double elongation = normalizeDegrees(elongationInLongitude(julianDay));
     // The new Moon lies between these two instants; over them the elongation stays within
     // -134 and +96 degrees of the new Moon's, so reduced into [-180, 180) it is continuous
@@ -61,9 +80,15 @@ double moonAge(double julianDay) {
         return std::remainder(elongationInLongitude(earliest + daysAfterEarliest), 360.0);
     };
     const double span = latest - earliest;
-    const double newMoon =
-        earliest + refineCrossing(centredElongation, 0.0, 0.0, centredElongation(0.0), span,
-                                  centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
+    return earliest + refineCrossing(centredElongation, 0.0, 0.0, centredElongation(0.0), span,
+                                     centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
+}
+
+}  // namespace
+
+double moonAge(double julianDay) {
+    const std::optional<double> almanac = almanacNewMoon(julianDay);
+    const double newMoon = almanac ? *almanac : seriesNewMoon(julianDay);
     return std::fmax(0.0, julianDay - newMoon);
 }
 

@@ -102,31 +102,53 @@ TEST(HorizonPlace, AltitudeAndHourAngleOfSimpleCases) {
     }
 }
 
-// The almanac's rising altitudes of the centre at a distance, and the published figures
-// they must give.
+// The almanac's rising altitudes of the centre at a distance, seen from a latitude, and the
+// published figures they must give.
 struct RisingCase {
     const char* what;
     bool sun;
     double distance_km;
+    double latitude_deg;
     double altitude_deg;
     double tolerance_deg;
 };
 const RisingCase RISING_CASES[] = {
-    // The Sun at 1 au: 35'08" + 15'59.6" - 8.8" below the horizon.
-    {"Sun at 1 au", true, 149597870.7, -(35.0 / 60 + 8.0 / 3600 + 959.63 / 3600 - 8.79 / 3600),
-     0.02 * ARCSECOND_DEG},
-    // The Moon at perigee and apogee: horizontal parallax 61'29" and 53'55" less 35'08".
-    {"Moon at perigee", false, 356500.0, (61.0 + 29.0 / 60 - 35.0 - 8.0 / 60) / 60, 2.0 / 3600},
-    {"Moon at apogee", false, 406700.0, (53.0 + 55.0 / 60 - 35.0 - 8.0 / 60) / 60, 2.0 / 3600},
+    // The Sun at 1 au from the equator: 35'08" + 15'59.63" - 8.79" below the horizon.
+    {"Sun at 1 au", true, 149597870.7, 0.0,
+     -(35.0 / 60 + 8.0 / 3600 + 959.63 / 3600 - 8.794 / 3600), 0.02 * ARCSECOND_DEG},
+    // The Moon at perigee and apogee from the equator: horizontal parallax 61'30.2" and
+    // 53'54.9" less 35'08".
+    {"Moon at perigee", false, 356500.0, 0.0, (61.0 + 30.2 / 60 - 35.0 - 8.0 / 60) / 60,
+     0.2 * ARCSECOND_DEG},
+    {"Moon at apogee", false, 406700.0, 0.0, (53.0 + 54.9 / 60 - 35.0 - 8.0 / 60) / 60,
+     0.2 * ARCSECOND_DEG},
+    // From a pole the Earth's centre is 6356.752 km below, not 6378.137: the parallax is
+    // 0.34 % smaller, 11.5" at perigee.
+    {"Moon at perigee from a pole", false, 356500.0, 90.0,
+     (61.0 + 30.2 / 60 - 35.0 - 8.0 / 60) / 60 - 12.5 * ARCSECOND_DEG, 1.0 * ARCSECOND_DEG},
 };
 
 TEST(RisingAltitude, SunUpperLimbAndMoonCentreAtTheirDistances) {
     for (const RisingCase& c : RISING_CASES) {
         SCOPED_TRACE(c.what);
-        const double altitude = c.sun ? astro::sunRisingAltitude_deg(c.distance_km)
-                                      : astro::moonRisingAltitude_deg(c.distance_km);
+        const double depth = astro::centreDepth_km(c.latitude_deg);
+        const double altitude = c.sun ? astro::sunRisingAltitude_deg(c.distance_km, depth)
+                                      : astro::moonRisingAltitude_deg(c.distance_km, depth);
         EXPECT_NEAR(altitude, c.altitude_deg, c.tolerance_deg);
+        // Seen from the surface the body stands where the convention puts it.
+        const double seen = astro::surfaceAltitude_deg(altitude, c.distance_km, depth);
+        const double limb = c.sun ? astro::sunSemidiameter_deg(c.distance_km) : 0.0;
+        EXPECT_NEAR(seen + limb, -astro::HORIZONTAL_REFRACTION_DEG, 1e-9);
     }
+}
+
+TEST(RisingAltitude, CentreDepthOnTheEllipsoid) {
+    EXPECT_NEAR(astro::centreDepth_km(0.0), 6378.137, 1e-6);
+    EXPECT_NEAR(astro::centreDepth_km(90.0), 6356.752, 1e-3);
+    EXPECT_NEAR(astro::centreDepth_km(-90.0), 6356.752, 1e-3);
+    // Between: a sqrt(1 - e^2 sin^2 latitude).
+    EXPECT_NEAR(astro::centreDepth_km(35.0), 6378.137 * std::sqrt(1 - 0.00669438 * 0.3289899),
+                1e-3);
 }
 
 }  // namespace

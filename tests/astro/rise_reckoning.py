@@ -11,7 +11,8 @@ almanac's conventions, with PyEphem (Debian's python3-ephem; run with /usr/bin/p
 
 Delta T: PyEphem uses its own; the program uses astro/delta_t.h, written again below from
 the same published sources (Espenak & Meeus 2006 to 1972, TT - UTC from the leap seconds to
-2027, then Morrison & Stephenson's parabola joined by a linear term that vanishes in 2150).
+2027, then Espenak & Meeus's forecast moved down to meet it, joined from 2050 to Morrison &
+Stephenson's parabola by a linear term that vanishes in 2150).
 To see the bodies at the program's TT and the Earth turned by UT, PyEphem is asked at a
 moment shifted by the difference of the two Delta T, delta, from an observer whose longitude
 is shifted back by the Earth's turn in that time; the instants it gives are shifted back by
@@ -70,6 +71,7 @@ LEAP_SECONDS = (
 )
 TT_MINUS_TAI = 32.184
 EXTRAPOLATION_YEAR = 2027.0
+FORECAST_JOIN_YEAR = 2050.0
 JOIN_END_YEAR = 2150.0
 
 
@@ -80,6 +82,11 @@ def decimal_year(jd):
 def parabola(year):
     u = (year - 1820.0) / 100.0
     return -20.0 + 32.0 * u * u
+
+
+def forecast(year):
+    t = year - 2000.0
+    return 62.92 + 0.32217 * t + 0.005589 * t * t
 
 
 def leap_second_delta_t(jd):
@@ -100,8 +107,11 @@ def delta_t(jd):
         return sum(c * t ** k for k, c in enumerate(coefficients))
     if year < EXTRAPOLATION_YEAR:
         return leap_second_delta_t(jd)
-    join = TT_MINUS_TAI + LEAP_SECONDS[-1][2]
-    slope = (parabola(EXTRAPOLATION_YEAR) - join) / (JOIN_END_YEAR - EXTRAPOLATION_YEAR)
+    overshoot = forecast(EXTRAPOLATION_YEAR) - (TT_MINUS_TAI + LEAP_SECONDS[-1][2])
+    if year < FORECAST_JOIN_YEAR:
+        return forecast(year) - overshoot
+    gap = parabola(FORECAST_JOIN_YEAR) - (forecast(FORECAST_JOIN_YEAR) - overshoot)
+    slope = gap / (JOIN_END_YEAR - FORECAST_JOIN_YEAR)
     return parabola(year) - slope * (JOIN_END_YEAR - year)
 
 
