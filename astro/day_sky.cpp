@@ -37,6 +37,23 @@ std::optional<double> typedJulianDay(const CalendarDay& date, double seconds) {
     return std::nullopt;
 }
 
+// The precise sky over a span, built again only when the span differs from the last one this
+// thread asked for: the day's events and its chart ask for the same day one after the other,
+// and the sky (ERFA at its nodes) is most of what either costs. The sky depends on the span
+// alone, so a kept one is the very sky that would be built.
+std::optional<PreciseSky> lastPreciseSkyOver(double first, double last) {
+    struct Kept {
+        double first;
+        double last;
+        PreciseSky sky;
+    };
+    thread_local std::optional<Kept> kept;
+    if (kept && kept->first == first && kept->last == last) return kept->sky;
+    std::optional<PreciseSky> sky = PreciseSky::over(first, last);
+    if (sky) kept = Kept{first, last, *sky};
+    return sky;
+}
+
 }  // namespace
 
 std::optional<CalendarDay> calendarDayOf(int year, int month, int day) {
@@ -63,7 +80,7 @@ std::optional<DaySky> DaySky::of(const CalendarDay& date, double latitude, doubl
     const std::optional<double> first = typedJulianDay(date, -MARGIN_SECONDS);
     const std::optional<double> last = typedJulianDay(date, SECONDS_PER_DAY + MARGIN_SECONDS);
     if (!first || !last) return std::nullopt;
-    std::optional<PreciseSky> sky = PreciseSky::over(*first, *last);
+    std::optional<PreciseSky> sky = lastPreciseSkyOver(*first, *last);
     if (!sky) return std::nullopt;
     return DaySky(date, latitude, longitude, std::move(*sky));
 }
