@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "almanac.h"
+#include "almanac_range.h"
 #include "angles.h"
 #include "calculation.h"
 #include "crossings.h"
@@ -51,23 +52,8 @@ double elongationInLongitude(double julianDay) {
     return moonApparentLongitude(julianCenturies) - sunApparentLongitude(julianCenturies);
 }
 
-// The search for the almanac's new Moon reaches back this far, days: longer than any
-// lunation (at most 29.9 days).
-constexpr double LUNATION_SEARCH_DAYS = 31.0;
-
-// The almanac's last new Moon at or before `julianDay` (UT), or nothing outside its span.
-std::optional<double> almanacNewMoon(double julianDay) {
-    const std::vector<LunarPhaseEvent> phases =
-        lunarPhases(julianDay - LUNATION_SEARCH_DAYS, std::nextafter(julianDay, INFINITY));
-    const auto last = std::find_if(phases.rbegin(), phases.rend(), [](const LunarPhaseEvent& e) {
-        return e.phase == LunarPhase::NewMoon;
-    });
-    if (last == phases.rend()) return std::nullopt;
-    return last->julianDay;
-}
-
 // The series' last new Moon at or before `julianDay` (UT).
-double seriesNewMoon(double julianDay) {
+double seriesNewMoonBefore(double julianDay) {
     const double elongation = normalizeDegrees(elongationInLongitude(julianDay));
     // The new Moon lies between these two instants; over them the elongation stays within
     // -134 and +96 degrees of the new Moon's, so reduced into [-180, 180) it is continuous
@@ -84,11 +70,36 @@ double seriesNewMoon(double julianDay) {
                                      centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
 }
 
+// The almanac's new Moons are looked for this many days either side of the series' (within
+// 0.01 day of them over 1900-2100, and far inside this over 1800-2400); no other phase comes
+// within six days of a new Moon.
+constexpr double NEW_MOON_WINDOW_DAYS = 1.0;
+
+// The almanac's last new Moon at or before `julianDay` (UT), found near the series' new Moon
+// `seriesNewMoon` (the last at or before it too) or the one a lunation before or after it;
+// nothing outside the almanac's span.
+std::optional<double> almanacNewMoon(double julianDay, double seriesNewMoon) {
+    std::optional<double> last;
+    for (int lunations : {-1, 0, 1}) {
+        const double around = seriesNewMoon + lunations * SYNODIC_MONTH_DAYS;
+        if (around - NEW_MOON_WINDOW_DAYS > julianDay) continue;
+        if (lunations < 0 && julianDay - seriesNewMoon > NEW_MOON_WINDOW_DAYS) continue;
+        for (const LunarPhaseEvent& e :
+             lunarPhases(around - NEW_MOON_WINDOW_DAYS, around + NEW_MOON_WINDOW_DAYS)) {
+            if (e.phase == LunarPhase::NewMoon && e.julianDay <= julianDay &&
+                (!last || e.julianDay > *last)) {
+                last = e.julianDay;
+            }
+        }
+    }
+    return last;
+}
+
 }  // namespace
 
 double moonAge(double julianDay) {
-    const std::optional<double> almanac = almanacNewMoon(julianDay);
-    const double newMoon = almanac ? *almanac : seriesNewMoon(julianDay);
+    const double seriesNewMoon = seriesNewMoonBefore(julianDay);
+    const double newMoon = almanacNewMoon(julianDay, seriesNewMoon).value_or(seriesNewMoon);
     return std::fmax(0.0, julianDay - newMoon);
 }
 
