@@ -13,6 +13,13 @@ struct CrossingAngle {
     double meanRate_degPerDay;
 };
 
+// How far from a JST midnight (days) an estimated new moon or solar term must lie for its JST
+// day to be taken without the precise steps: the largest gap between the estimated and the
+// precise instants over 1800-2400 (tools/almanac: 7.0 minutes for new moons, 43.6 for solar
+// terms), doubled and rounded up.
+inline constexpr double NEW_MOON_MIDNIGHT_MARGIN_DAYS = 15.0 / 1440.0;
+inline constexpr double SOLAR_TERM_MIDNIGHT_MARGIN_DAYS = 90.0 / 1440.0;
+
 // The Sun's apparent longitude, and the Moon's elongation in longitude from the Sun.
 extern const CrossingAngle SUN_LONGITUDE;
 extern const CrossingAngle MOON_SUN_ELONGATION;

@@ -12,13 +12,6 @@ namespace astro {
 
 namespace {
 
-// How far from a JST midnight (days) an estimated instant must lie for its day to be taken
-// without the precise steps: the largest difference between the estimated and the precise
-// instants over 1800-2400 (tools/almanac: 7.0 minutes for new moons, 43.6 for principal
-// terms), doubled and rounded up.
-constexpr double NEW_MOON_DECISION_MARGIN_DAYS = 15.0 / 1440.0;
-constexpr double PRINCIPAL_TERM_DECISION_MARGIN_DAYS = 90.0 / 1440.0;
-
 // The Sun's longitude at the winter solstice, and between principal terms, degrees.
 constexpr double WINTER_SOLSTICE_DEG = 270.0;
 constexpr double PRINCIPAL_TERM_STEP_DEG = 30.0;
@@ -45,7 +38,7 @@ JstDay crossingDay(const CrossingAngle& angle, double target_deg, double guessTT
 JstDay newMoonDay(long lunation) {
     const double mean =
         MEAN_NEW_MOON_JULIAN_DAY + static_cast<double>(lunation) * SYNODIC_MONTH_DAYS;
-    return crossingDay(MOON_SUN_ELONGATION, 0.0, mean, NEW_MOON_DECISION_MARGIN_DAYS);
+    return crossingDay(MOON_SUN_ELONGATION, 0.0, mean, NEW_MOON_MIDNIGHT_MARGIN_DAYS);
 }
 
 // The lunation whose new moon falls on the JST day `day` or is the last before it, and its day.
@@ -69,8 +62,7 @@ MonthStart monthStartOnOrBefore(JstDay day) {
 JstDay winterSolsticeDay(int year) {
     const double guess = terrestrialTime(
         startOfJstDay(*jstDayOfDate(year, SOLSTICE_GUESS_MONTH, SOLSTICE_GUESS_DAY)));
-    return crossingDay(SUN_LONGITUDE, WINTER_SOLSTICE_DEG, guess,
-                       PRINCIPAL_TERM_DECISION_MARGIN_DAYS);
+    return crossingDay(SUN_LONGITUDE, WINTER_SOLSTICE_DEG, guess, SOLAR_TERM_MIDNIGHT_MARGIN_DAYS);
 }
 
 // The months from one 11th month to the next: the day each begins (the last entry being the
@@ -106,7 +98,7 @@ LunisolarYear lunisolarYear(MonthStart eleventh, MonthStart nextEleventh, JstDay
         const double target =
             std::fmod(WINTER_SOLSTICE_DEG + PRINCIPAL_TERM_STEP_DEG * (i + 1), 360.0);
         principalTermDays[i] = crossingDay(SUN_LONGITUDE, target, solsticeTT + termDays * (i + 1),
-                                           PRINCIPAL_TERM_DECISION_MARGIN_DAYS);
+                                           SOLAR_TERM_MIDNIGHT_MARGIN_DAYS);
     }
     for (int i = 1; i < year.months; ++i) {
         if (!holdsPrincipalTerm(principalTermDays, year.starts[i], year.starts[i + 1])) {

@@ -7,6 +7,8 @@
 
 #include "astro/almanac.h"
 #include "astro/almanac_longitude.h"
+#include "astro/almanac_range.h"
+#include "astro/almanac_search.h"
 #include "astro/almanac_time.h"
 #include "astro/precise_position.h"
 
@@ -97,6 +99,33 @@ TEST(AlmanacLongitudes, MatchTheApparentPlacesAndTheirChange) {
                                astro::preciseMoonSunElongation(jd - MINUTE_DAYS).angle_deg,
                            360.0);
         EXPECT_NEAR(elongation.rate_degPerDay / (elongationChange / (2 * MINUTE_DAYS)), 1.0, 1e-3);
+    }
+}
+
+// The 旧暦 takes a new moon's or a solar term's JST day from its low-precision estimate when
+// the estimate lies further than a margin from midnight; that is sound only while every
+// estimate stays within the margin of the precise instant. tools/almanac checks every event of
+// 1800-2400 (largest gaps: half the margins); here every 7th lunation and every 5th term,
+// against the whole margin.
+TEST(AlmanacEstimates, StayWithinTheMidnightMargins) {
+    const double firstTT = astro::ALMANAC_FIRST_JULIAN_DAY;
+    const double endTT = astro::ALMANAC_END_JULIAN_DAY;
+    for (double mean =
+             astro::MEAN_NEW_MOON_JULIAN_DAY -
+             std::floor((astro::MEAN_NEW_MOON_JULIAN_DAY - firstTT) / astro::SYNODIC_MONTH_DAYS) *
+                 astro::SYNODIC_MONTH_DAYS;
+         mean < endTT; mean += 7 * astro::SYNODIC_MONTH_DAYS) {
+        const double estimate = astro::estimatedCrossing(astro::MOON_SUN_ELONGATION, 0.0, mean);
+        const double precise = astro::preciseCrossing(astro::MOON_SUN_ELONGATION, 0.0, estimate);
+        ASSERT_LT(std::fabs(estimate - precise), astro::NEW_MOON_MIDNIGHT_MARGIN_DAYS) << mean;
+    }
+    const double fiveTermsDays = 5 * astro::TROPICAL_YEAR_DAYS / 24;
+    int term = 0;
+    for (double guess = firstTT; guess < endTT; guess += fiveTermsDays, term += 5) {
+        const double target = (term * 15) % 360;
+        const double estimate = astro::estimatedCrossing(astro::SUN_LONGITUDE, target, guess);
+        const double precise = astro::preciseCrossing(astro::SUN_LONGITUDE, target, estimate);
+        ASSERT_LT(std::fabs(estimate - precise), astro::SOLAR_TERM_MIDNIGHT_MARGIN_DAYS) << guess;
     }
 }
 
@@ -265,7 +294,8 @@ TEST(Rokuyo, MonthPlusDayModuloSix) {
         EXPECT_EQ(astro::rokuyoOf(c.date), c.expected);
         EXPECT_STREQ(astro::rokuyoName(astro::rokuyoOf(c.date)), c.name);
     }
-    EXPECT_EQ(astro::rokuyo(2024, 1, 1), Rokuyo::Shakko);  // 旧11月20日
+    EXPECT_EQ(astro::rokuyo(2024, 1, 1), Rokuyo::Shakko);         // 旧11月20日
+    EXPECT_STREQ(astro::rokuyoName(static_cast<Rokuyo>(6)), "");  // not a 六曜: no name
 }
 
 // The national almanac's 雑節 of 2024 and 2025, in date order ('*': the Sun reaches its
@@ -316,6 +346,7 @@ TEST(Zassetsu, DatesOfTheNationalAlmanac) {
         }
     }
     EXPECT_STREQ(astro::zassetsuName(Zassetsu::Hachijuhachiya), "八十八夜");
+    EXPECT_STREQ(astro::zassetsuName(static_cast<Zassetsu>(11)), "");
     EXPECT_TRUE(astro::zassetsu(1799).empty());
     EXPECT_TRUE(astro::zassetsu(2401).empty());
 }
