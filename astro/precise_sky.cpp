@@ -23,7 +23,7 @@ constexpr double KM_PER_AU = ERFA_DAU / 1000.0;
 // The Sun's place bends slowly (a degree a day, with the Earth's monthly wobble of 6"): a
 // parabola over 26 hours is good to a thousandth of an arcsecond. The Moon's turns by 13
 // degrees a day along an orbit that the Sun disturbs: a cubic through nodes 4 hours apart
-// is good to 0.01".
+// is good to 0.02".
 constexpr double SUN_NODE_STEP_DAYS = 13.0 / 24.0;
 constexpr int SUN_POINTS = 3;
 constexpr double MOON_NODE_STEP_DAYS = 4.0 / 24.0;

@@ -3,7 +3,7 @@
 // rising, setting and chart look at them. ERFA is evaluated only at a few nodes: the Sun
 // every 13 hours at most, interpolated by a parabola through the three nodes nearest, and the
 // Moon every 4 hours at most, interpolated by a cubic through the four nodes around. Both
-// stay within 0.01" of ERFA's own places between the nodes.
+// stay within 0.02" of ERFA's own places between the nodes.
 //
 // Over the span, TT runs from UT by the Delta T (astro/delta_t.h) of the span's middle: over
 // a day Delta T changes by under a millisecond, or by the one second of a leap second.

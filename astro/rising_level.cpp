@@ -10,7 +10,7 @@ namespace astro {
 double centreDepth_km(double latitude_deg) {
     // The observer's geocentric position, and its component along the vertical.
     const double latitude_rad = latitude_deg * ERFA_DD2R;
-    double position_m[3];
+    double position_m[3] = {0.0, 0.0, 0.0};
     eraGd2gc(ERFA_GRS80, 0.0, latitude_rad, 0.0, position_m);
     double vertical[3] = {std::cos(latitude_rad), 0.0, std::sin(latitude_rad)};
     return eraPdp(position_m, vertical) / 1000.0;
