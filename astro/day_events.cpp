@@ -34,6 +34,9 @@ namespace {
 constexpr double SAMPLE_STEP_SECONDS = 1800.0;
 constexpr int SAMPLES_BEFORE_MIDNIGHT = 2;
 constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
+static_assert(SAMPLES_BEFORE_MIDNIGHT * SAMPLE_STEP_SECONDS <= DaySky::MARGIN_SECONDS &&
+                  SAMPLES_AFTER_MIDNIGHT * SAMPLE_STEP_SECONDS <= DaySky::MARGIN_SECONDS,
+              "the day's sky must reach every sample of the search");
 
 // Crossings are refined to a millisecond, then reported at the nearest whole second of the
 // clock: the instant the window calculates when that time is typed. Turns are refined to
