@@ -454,7 +454,9 @@ TEST(DayEventsAgainstScan, EventAtTheDayBoundaryBelongsToTheDayOfItsClockTime) {
         Day before = d;
         before.day = 1;
         for (const DayEvent& e : eventsOf(before)) {
-            if (e.kind == DayEventKind::SunTransit) EXPECT_LT(e.clockSeconds, 86300) << offset;
+            if (e.kind == DayEventKind::SunTransit) {
+                EXPECT_LT(e.clockSeconds, 86300) << offset;
+            }
         }
     }
 }
