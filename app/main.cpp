@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/application_setup.h"
-#include "app/form1.h"
+#include "app/controls/application_setup.h"
+#include "app/main_window/form1.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/application_setup.h"
-#include "app/day_chart.h"
-#include "app/day_tools.h"
-#include "app/day_window.h"
-#include "app/form1.h"
-#include "app/window_layout.h"
+#include "app/controls/application_setup.h"
+#include "app/day_window/day_chart.h"
+#include "app/day_window/day_view_controller.h"
+#include "app/day_window/day_window.h"
+#include "app/main_window/form1.h"
+#include "app/main_window/window_layout.h"
 
 namespace {
 

@@ -23,9 +23,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/moon_drawing.h"
-#include "app/number_format.h"
-#include "app/number_reading.h"
+#include "app/core/moon_drawing.h"
+#include "app/core/number_format.h"
+#include "app/core/number_reading.h"
 #include "astro/calculation.h"
 #include "astro/moon_phase.h"
 #include "astro/working_variables.h"

@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/coordinate_text.h"
-#include "app/number_format.h"
-#include "app/number_reading.h"
+#include "app/core/coordinate_text.h"
+#include "app/core/number_format.h"
+#include "app/core/number_reading.h"
 #include "fuzz_checks.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/number_reading.h"
-#include "app/start_file.h"
+#include "app/core/number_reading.h"
+#include "app/core/start_file.h"
 #include "fuzz_checks.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/application_setup.h"
+#include "app/controls/application_setup.h"
 
 int main(int argc, char* argv[]) {
     // The offscreen platform always; a caller may give it options (a screen of its own).

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/form1.h"
+#include "app/main_window/form1.h"
 
 // Shows texts as text in test failures.
 QT_BEGIN_NAMESPACE
@@ -84,6 +84,16 @@ class WindowTest : public ::testing::Test {
         type(form_->txtIDO, latitude);
         type(form_->txtKEIDO, longitude);
     }
+
+    // The six date and time boxes' texts, joined by blanks.
+    QString boxes() {
+        QStringList texts;
+        for (QLineEdit* box : form_->txtYMD) texts << box->text();
+        return texts.join(' ');
+    }
+
+    // Presses `key` in date or time box `box` (0 the year ... 5 the second).
+    void pressKey(int box, Qt::Key key) { QTest::keyClick(form_->txtYMD[box], key); }
 
     void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void calculate() { press(form_->Command4); }

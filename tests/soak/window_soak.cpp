@@ -50,10 +50,10 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <string>
 #include <vector>
 
-#include "app/application_setup.h"
-#include "app/city_table.h"
-#include "app/form1.h"
-#include "app/moon_drawing.h"
+#include "app/controls/application_setup.h"
+#include "app/core/city_table.h"
+#include "app/core/moon_drawing.h"
+#include "app/main_window/form1.h"
 
 namespace {
 

@@ -1,0 +1,296 @@
+#include "app/day_window/day_window.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/controls/application_setup.h"
+#include "app/controls/box_text.h"
+#include "app/core/city_table.h"
+#include "app/core/coordinate_text.h"
+#include "app/core/day_summary.h"
+#include "app/day_window/day_chart.h"
+#include "astro/day_events.h"
+#include "astro/moon_age.h"
+
+namespace app {
+
+namespace {
+
+// Samples of the curves over the day: one every five minutes, a few pixels apart on the
+// chart; the curves bend little enough between them to look smooth.
+constexpr int ALTITUDE_STEPS = 288;
+
+// The window's own colours, the same by day and by night (the chart's ground and ink).
+const QColor GROUND(0xf5, 0xf7, 0xfa);
+const QColor INK(0x1f, 0x29, 0x33);
+const QColor FAINT_INK(0x4a, 0x55, 0x63);
+const QColor WARNING_INK(0xa3, 0x1b, 0x29);
+
+// The list's columns in its grid: name and value of each, a stretching gap between.
+constexpr int SUN_COLUMN = 0;
+constexpr int TWILIGHT_COLUMN = 3;
+constexpr int MOON_COLUMN = 6;
+
+// Point sizes of the list and of the heading, in the face the main window uses.
+constexpr double TEXT_POINT_SIZE = 11.0;
+constexpr double HEADING_POINT_SIZE = 13.0;
+constexpr double FOOTNOTE_POINT_SIZE = 9.0;
+
+std::string decimalSeparator() {
+    return QLocale().decimalPoint().toStdString();
+}
+
+QString dateText(const astro::CivilTime& date) {
+    return QStringLiteral("%1年%2月%3日").arg(date.year).arg(date.month).arg(date.day);
+}
+
+// "北緯 35.65°・東経 139.75°" for the place, in the shortest text that reads back as each.
+QString coordinatesText(double latitude, double longitude) {
+    const QString north = latitude < 0 ? QStringLiteral("南緯") : QStringLiteral("北緯");
+    const QString east = longitude < 0 ? QStringLiteral("西経") : QStringLiteral("東経");
+    return QStringLiteral("%1 %2°・%3 %4°")
+        .arg(north, QString::fromStdString(coordinateText(std::abs(latitude))), east,
+             QString::fromStdString(coordinateText(std::abs(longitude))));
+}
+
+// The name of the built-in place at exactly these coordinates, or empty.
+QString placeAt(double latitude, double longitude) {
+    for (const City& city : cityTable()) {
+        if (city.latitude == latitude && city.longitude == longitude) {
+            return fromUtf8(city.name).trimmed();
+        }
+    }
+    return {};
+}
+
+const char FOOTNOTE[] =
+    "時刻は精密な太陽・月の位置から新聞や暦と同じ決め方で求めた日本標準時（1分未満四捨五入）で、"
+    "日の出・日の入りは太陽の上の縁が、月の出・月の入りは月の中心が地平線を通る時刻（大気差 "
+    "35′08″、標高 0 m）、薄明は太陽の中心が高度 −6°・−12°・−18° になる時刻です。";
+
+}  // namespace
+
+DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("DayWindow"));
+    setWindowTitle(QStringLiteral("一日の動き"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, GROUND);
+    palette.setColor(QPalette::WindowText, INK);
+    palette.setColor(QPalette::Text, INK);
+    palette.setColor(QPalette::Base, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(controlFont(TEXT_POINT_SIZE));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(6);
+
+    heading_ = new QLabel(this);
+    heading_->setFont(controlFont(HEADING_POINT_SIZE));
+    heading_->setAccessibleName(QStringLiteral("日付と場所"));
+    layout->addWidget(heading_);
+
+    chart_ = new DayChart(this);
+    layout->addWidget(chart_, 1);
+    connect(chart_, &DayChart::timePointed, this, &DayWindow::timePointed);
+
+    rowsGrid_ = new QGridLayout;
+    rowsGrid_->setHorizontalSpacing(14);
+    rowsGrid_->setVerticalSpacing(2);
+    QFont bold = font();
+    bold.setBold(true);
+    for (const auto& [column, title] :
+         {std::pair{SUN_COLUMN, "太陽"}, std::pair{TWILIGHT_COLUMN, "薄明"},
+          std::pair{MOON_COLUMN, "月"}}) {
+        auto* header = new QLabel(QString::fromUtf8(title), this);
+        header->setFont(bold);
+        rowsGrid_->addWidget(header, 0, column, 1, 2);
+    }
+    for (const int gap : {SUN_COLUMN + 2, TWILIGHT_COLUMN + 2}) {
+        rowsGrid_->setColumnMinimumWidth(gap, 12);
+        rowsGrid_->setColumnStretch(gap, 1);
+    }
+    layout->addLayout(rowsGrid_);
+
+    notes_ = new QLabel(this);
+    notes_->setWordWrap(true);
+    notes_->setAccessibleName(QStringLiteral("一日中出ている・出ない天体"));
+    layout->addWidget(notes_);
+
+    message_ = new QLabel(this);
+    QPalette warning = message_->palette();
+    warning.setColor(QPalette::WindowText, WARNING_INK);
+    message_->setPalette(warning);
+    message_->setAccessibleName(QStringLiteral("表示できない理由"));
+    message_->hide();
+    layout->addWidget(message_);
+
+    auto* footnote = new QLabel(QString::fromUtf8(FOOTNOTE), this);
+    footnote->setWordWrap(true);
+    footnote->setFont(controlFont(FOOTNOTE_POINT_SIZE));
+    QPalette faint = footnote->palette();
+    faint.setColor(QPalette::WindowText, FAINT_INK);
+    footnote->setPalette(faint);
+    layout->addWidget(footnote);
+
+    auto* copy = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &DayWindow::copyEventText);
+
+    resize(760, 640);
+}
+
+void DayWindow::showCalculation(double julianDay, double latitude, double longitude) {
+    const std::optional<astro::CivilTime> instant = astro::civilTimeOf(julianDay);
+    if (!instant) {
+        showRefusal(
+            QStringLiteral("この日時の日付は表示できる範囲（年 -32768〜32767）を超えています。"));
+        return;
+    }
+    const double moonAgeDays = astro::moonAge(julianDay);
+    const bool sameDay = shown_ && shown_->date.year == instant->year &&
+                         shown_->date.month == instant->month && shown_->date.day == instant->day &&
+                         shown_->latitude == latitude && shown_->longitude == longitude;
+    if (sameDay) {
+        moonRows_.back().value->setText(
+            QString::fromStdString(moonAgeText(moonAgeDays, decimalSeparator())));
+    } else {
+        computeDay({instant->year, instant->month, instant->day, 0, 0, 0}, latitude, longitude,
+                   moonAgeDays);
+        if (!shown_) {
+            showRefusal(QStringLiteral("この日は計算できる範囲を超えています。"));
+            return;
+        }
+    }
+    if (!message_->isHidden()) {
+        message_->clear();
+        message_->hide();
+    }
+    chart_->setInstant((julianDay - shown_->dayStartJulianDay) * 24.0);
+}
+
+void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double longitude,
+                           double moonAgeDays) {
+    ++dayComputations_;
+    shown_.reset();
+    std::vector<astro::AltitudeSample> samples =
+        astro::dayAltitudes(date.year, date.month, date.day, latitude, longitude, ALTITUDE_STEPS);
+    if (samples.empty()) {
+        chart_->clear();
+        clearRows();
+        return;
+    }
+    std::vector<astro::DayEvent> events =
+        astro::dayEvents(date.year, date.month, date.day, latitude, longitude);
+    const DaySummary summary = summariseDay(events, samples, moonAgeDays, decimalSeparator());
+    shown_ = ShownDay{date, latitude, longitude, samples.front().julianDay};
+    placeName_ = placeAt(latitude, longitude);
+    heading_->setText(dateText(date) + QStringLiteral("　") +
+                      (placeName_.isEmpty() ? QString() : placeName_ + QStringLiteral("　")) +
+                      coordinatesText(latitude, longitude));
+    fillRows(sunRows_, SUN_COLUMN, summary.sun);
+    fillRows(twilightRows_, TWILIGHT_COLUMN, summary.twilight);
+    fillRows(moonRows_, MOON_COLUMN, summary.moon);
+    QStringList notes;
+    for (const std::string& note : summary.notes) notes << QString::fromStdString(note);
+    notes_->setText(notes.join(QLatin1Char('\n')));
+    notes_->setVisible(!notes.isEmpty());
+    chart_->setDay(std::move(samples), std::move(events));
+}
+
+void DayWindow::fillRows(std::vector<Row>& rows, int column, const std::vector<DayRow>& values) {
+    while (rows.size() < values.size()) {
+        const int line = static_cast<int>(rows.size()) + 1;
+        Row row{new QLabel(this), new QLabel(this)};
+        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        rowsGrid_->addWidget(row.name, line, column);
+        rowsGrid_->addWidget(row.value, line, column + 1);
+        rows.push_back(row);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool used = i < values.size();
+        rows[i].name->setText(used ? QString::fromStdString(values[i].name) : QString());
+        rows[i].value->setText(used ? QString::fromStdString(values[i].value) : QString());
+        rows[i].value->setAccessibleName(rows[i].name->text());
+    }
+}
+
+void DayWindow::clearRows() {
+    for (std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
+        for (Row& row : *rows) row.value->clear();
+    }
+    notes_->clear();
+    notes_->hide();
+}
+
+void DayWindow::showRefusal(const QString& reason) {
+    shown_.reset();
+    placeName_.clear();
+    heading_->clear();
+    chart_->clear();
+    clearRows();
+    message_->setText(QStringLiteral("表示できません：") + reason);
+    message_->show();
+}
+
+std::optional<astro::CivilTime> DayWindow::shownDate() const {
+    if (!shown_) return std::nullopt;
+    return shown_->date;
+}
+
+QString DayWindow::heading() const {
+    return heading_->text();
+}
+
+QString DayWindow::message() const {
+    return message_->text();
+}
+
+QStringList DayWindow::notes() const {
+    return notes_->text().isEmpty() ? QStringList() : notes_->text().split(QLatin1Char('\n'));
+}
+
+QString DayWindow::rowValue(const QString& name) const {
+    for (const std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
+        for (const Row& row : *rows) {
+            if (row.name->text() == name) return row.value->text();
+        }
+    }
+    return {};
+}
+
+QString DayWindow::eventText() const {
+    QStringList lines;
+    auto line = [&](const QString& name, const QString& value) {
+        lines << name + QLatin1Char('\t') + value;
+    };
+    if (shown_) {
+        line(QStringLiteral("日付"), dateText(shown_->date));
+        if (!placeName_.isEmpty()) line(QStringLiteral("場所"), placeName_);
+        line(QStringLiteral("緯度"), QString::fromStdString(coordinateText(shown_->latitude)));
+        line(QStringLiteral("経度"), QString::fromStdString(coordinateText(shown_->longitude)));
+        for (const std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
+            for (const Row& row : *rows) line(row.name->text(), row.value->text());
+        }
+        for (const QString& note : notes()) line(QStringLiteral("備考"), note);
+    } else if (!message_->text().isEmpty()) {
+        line(QStringLiteral("備考"), message_->text());
+    }
+    QString text;
+    for (const QString& l : lines) text += l + QLatin1Char('\n');
+    return text;
+}
+
+void DayWindow::copyEventText() const {
+    QGuiApplication::clipboard()->setText(eventText());
+}
+
+}  // namespace app
