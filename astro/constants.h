@@ -38,13 +38,8 @@ inline constexpr double SECONDS_PER_DAY = 86400.0;
 // seconds of it round up, as the half typed does.
 inline constexpr double HALF_SECOND_ALLOWANCE_SECONDS = 1e-3;
 
-// Altitudes of the centre (geometric, degrees) at which the day's events are counted. The
-// Sun rises and sets at -0.8333: refraction at the horizon (34') and the semidiameter (16')
-// lift its upper limb into view while the centre is that far below. The Moon at +0.125: the
-// mean value of its parallax (57', lowering it) less refraction and semidiameter, since the
-// series give no distance. Civil, nautical and astronomical twilight at -6, -12 and -18.
-inline constexpr double SUN_RISE_SET_ALTITUDE_DEG = -0.8333;
-inline constexpr double MOON_RISE_SET_ALTITUDE_DEG = 0.125;
+// Altitudes of the Sun's centre (geometric, degrees) at which civil, nautical and
+// astronomical twilight begin and end. Rising and setting: astro/rising_level.h.
 inline constexpr double CIVIL_TWILIGHT_ALTITUDE_DEG = -6.0;
 inline constexpr double NAUTICAL_TWILIGHT_ALTITUDE_DEG = -12.0;
 inline constexpr double ASTRONOMICAL_TWILIGHT_ALTITUDE_DEG = -18.0;

@@ -4,10 +4,12 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "constants.h"
 #include "crossings.h"
 #include "day_sky.h"
+#include "rising_level.h"
 
 namespace astro {
 
@@ -32,6 +34,9 @@ namespace {
 constexpr double SAMPLE_STEP_SECONDS = 1800.0;
 constexpr int SAMPLES_BEFORE_MIDNIGHT = 2;
 constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
+static_assert(SAMPLES_BEFORE_MIDNIGHT * SAMPLE_STEP_SECONDS <= DaySky::MARGIN_SECONDS &&
+                  SAMPLES_AFTER_MIDNIGHT * SAMPLE_STEP_SECONDS <= DaySky::MARGIN_SECONDS,
+              "the day's sky must reach every sample of the search");
 
 // Crossings are refined to a millisecond, then reported at the nearest whole second of the
 // clock: the instant the window calculates when that time is typed. Turns are refined to
@@ -39,23 +44,47 @@ constexpr int SAMPLES_AFTER_MIDNIGHT = 2;
 constexpr double CROSSING_TOLERANCE_SECONDS = 1e-3;
 constexpr double TURN_TOLERANCE_SECONDS = 0.05;
 
-// A level of a body's altitude and the events of crossing it upwards and downwards.
-struct AltitudeLevel {
+// What a level is a level of, each seen from the Earth's surface (astro/rising_level.h): the
+// Sun's centre (the twilights), the Sun's upper limb and the Moon's centre (rising and
+// setting, with refraction).
+enum class Curve { SunCentre, SunUpperLimb, MoonCentre };
+constexpr std::size_t CURVE_COUNT = 3;
+
+// A level of a curve and the events of crossing it upwards and downwards.
+struct CurveLevel {
+    Curve curve;
     Body body;
-    double altitude_deg;
+    double level_deg;
     DayEventKind rising;
     DayEventKind setting;
 };
 
-constexpr std::array<AltitudeLevel, 5> ALTITUDE_LEVELS = {{
-    {Body::Sun, SUN_RISE_SET_ALTITUDE_DEG, DayEventKind::SunRise, DayEventKind::SunSet},
-    {Body::Sun, CIVIL_TWILIGHT_ALTITUDE_DEG, DayEventKind::CivilDawn, DayEventKind::CivilDusk},
-    {Body::Sun, NAUTICAL_TWILIGHT_ALTITUDE_DEG, DayEventKind::NauticalDawn,
+constexpr std::array<CurveLevel, 5> CURVE_LEVELS = {{
+    {Curve::SunUpperLimb, Body::Sun, -HORIZONTAL_REFRACTION_DEG, DayEventKind::SunRise,
+     DayEventKind::SunSet},
+    {Curve::SunCentre, Body::Sun, CIVIL_TWILIGHT_ALTITUDE_DEG, DayEventKind::CivilDawn,
+     DayEventKind::CivilDusk},
+    {Curve::SunCentre, Body::Sun, NAUTICAL_TWILIGHT_ALTITUDE_DEG, DayEventKind::NauticalDawn,
      DayEventKind::NauticalDusk},
-    {Body::Sun, ASTRONOMICAL_TWILIGHT_ALTITUDE_DEG, DayEventKind::AstronomicalDawn,
-     DayEventKind::AstronomicalDusk},
-    {Body::Moon, MOON_RISE_SET_ALTITUDE_DEG, DayEventKind::MoonRise, DayEventKind::MoonSet},
+    {Curve::SunCentre, Body::Sun, ASTRONOMICAL_TWILIGHT_ALTITUDE_DEG,
+     DayEventKind::AstronomicalDawn, DayEventKind::AstronomicalDusk},
+    {Curve::MoonCentre, Body::Moon, -HORIZONTAL_REFRACTION_DEG, DayEventKind::MoonRise,
+     DayEventKind::MoonSet},
 }};
+
+// The altitude that `curve` follows in `sky`, degrees, seen from the surface.
+double valueOf(const SkyAt& sky, Curve curve) {
+    switch (curve) {
+        case Curve::SunCentre:
+            return surfaceAltitude_deg(sky.sunAltitude, sky.sunDistance_km, sky.centreDepth_km);
+        case Curve::SunUpperLimb:
+            return surfaceAltitude_deg(sky.sunAltitude, sky.sunDistance_km, sky.centreDepth_km) +
+                   sunSemidiameter_deg(sky.sunDistance_km);
+        case Curve::MoonCentre:
+            return surfaceAltitude_deg(sky.moonAltitude, sky.moonDistance_km, sky.centreDepth_km);
+    }
+    return sky.sunAltitude;
+}
 
 double altitudeOf(const SkyAt& sky, Body body) {
     return body == Body::Sun ? sky.sunAltitude : sky.moonAltitude;
@@ -78,21 +107,19 @@ struct Segment {
 };
 
 // The sky over one day at one place, sampled on the search grid.
-class DaySky {
+class SampledDay {
   public:
-    // The samples of the day, or nothing when the calculation cannot carry one of them.
-    static std::optional<DaySky> sampled(const CalendarDay& date, double latitude,
-                                         double longitude) {
-        DaySky sky(date, latitude, longitude);
+    // The samples of the day, or nothing when the calculation cannot carry the day.
+    static std::optional<SampledDay> sampled(const CalendarDay& date, double latitude,
+                                             double longitude) {
+        std::optional<DaySky> daySky = DaySky::of(date, latitude, longitude);
+        if (!daySky) return std::nullopt;
+        SampledDay sky(std::move(*daySky));
         const int count = SAMPLES_BEFORE_MIDNIGHT +
                           static_cast<int>(SECONDS_PER_DAY / SAMPLE_STEP_SECONDS) +
                           SAMPLES_AFTER_MIDNIGHT + 1;
         sky.samples_.reserve(count);
-        for (int k = 0; k < count; ++k) {
-            const std::optional<SkyAt> sample = skyAt(date, timeAt(k), latitude, longitude);
-            if (!sample) return std::nullopt;
-            sky.samples_.push_back(*sample);
-        }
+        for (int k = 0; k < count; ++k) sky.samples_.push_back(sky.at(timeAt(k)));
         std::size_t begin = 0;
         for (std::size_t k = 1; k < sky.samples_.size(); ++k) {
             const double step = sky.samples_[k].julianDay - sky.samples_[k - 1].julianDay;
@@ -110,22 +137,20 @@ class DaySky {
         return (static_cast<double>(k) - SAMPLES_BEFORE_MIDNIGHT) * SAMPLE_STEP_SECONDS;
     }
 
-    // The sky between the first and the last sample. The calculation carries every instant
-    // there, since it carried both ends (it refuses by the year and month, or by an instant
-    // too far from J2000.0), so `value` cannot throw.
-    SkyAt at(double seconds) const { return skyAt(date_, seconds, latitude_, longitude_).value(); }
+    // The sky between the first and the last sample.
+    SkyAt at(double seconds) const { return sky_.at(seconds); }
 
     // The runs of samples without a change of calendar: all of them, but on the day of one.
     const std::vector<Segment>& segments() const { return segments_; }
 
-    // The body's altitude over a run of samples, with the function that gives it between.
-    SampledCurve altitudeCurve(Body body, const Segment& segment) const {
+    // A curve over a run of samples, with the function that gives it between.
+    SampledCurve sampledCurve(Curve curve, const Segment& segment) const {
         std::vector<double> values;
         values.reserve(segment.end - segment.begin);
         for (std::size_t k = segment.begin; k < segment.end; ++k) {
-            values.push_back(altitudeOf(samples_[k], body));
+            values.push_back(valueOf(samples_[k], curve));
         }
-        return SampledCurve([this, body](double t) { return altitudeOf(at(t), body); },
+        return SampledCurve([this, curve](double t) { return valueOf(at(t), curve); },
                             timeAt(segment.begin), SAMPLE_STEP_SECONDS, std::move(values),
                             TURN_TOLERANCE_SECONDS);
     }
@@ -156,12 +181,9 @@ class DaySky {
     }
 
   private:
-    DaySky(const CalendarDay& date, double latitude, double longitude)
-        : date_(date), latitude_(latitude), longitude_(longitude) {}
+    explicit SampledDay(DaySky sky) : sky_(std::move(sky)) {}
 
-    CalendarDay date_;
-    double latitude_;
-    double longitude_;
+    DaySky sky_;
     std::vector<SkyAt> samples_;
     std::vector<Segment> segments_;
 };
@@ -177,9 +199,9 @@ struct FoundEvent {
 std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, double longitude) {
     const std::optional<CalendarDay> date = calendarDayOf(year, month, day);
     if (!date || !std::isfinite(latitude) || !std::isfinite(longitude)) return {};
-    const std::optional<DaySky> sampled = DaySky::sampled(*date, latitude, longitude);
+    const std::optional<SampledDay> sampled = SampledDay::sampled(*date, latitude, longitude);
     if (!sampled) return {};
-    const DaySky& sky = *sampled;
+    const SampledDay& sky = *sampled;
 
     std::vector<FoundEvent> found;
     const auto add = [&](DayEventKind kind, Body body, double seconds) {
@@ -188,12 +210,12 @@ std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, d
         }
     };
     for (const Segment& segment : sky.segments()) {
-        std::array<std::optional<SampledCurve>, 2> curves;
-        for (const AltitudeLevel& level : ALTITUDE_LEVELS) {
-            std::optional<SampledCurve>& curve = curves[static_cast<std::size_t>(level.body)];
-            if (!curve) curve = sky.altitudeCurve(level.body, segment);
+        std::array<std::optional<SampledCurve>, CURVE_COUNT> curves;
+        for (const CurveLevel& level : CURVE_LEVELS) {
+            std::optional<SampledCurve>& curve = curves[static_cast<std::size_t>(level.curve)];
+            if (!curve) curve = sky.sampledCurve(level.curve, segment);
             for (const LevelCrossing& c :
-                 curve->crossings(level.altitude_deg, CROSSING_TOLERANCE_SECONDS)) {
+                 curve->crossings(level.level_deg, CROSSING_TOLERANCE_SECONDS)) {
                 add(c.rising ? level.rising : level.setting, level.body, c.time);
             }
         }
@@ -217,14 +239,16 @@ std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, d
 std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
                                          double longitude, int steps) {
     const std::optional<CalendarDay> date = calendarDayOf(year, month, day);
-    if (!date || steps < 1 || !std::isfinite(latitude) || !std::isfinite(longitude)) return {};
+    if (!date || steps < 1) return {};
+    const std::optional<DaySky> daySky = DaySky::of(*date, latitude, longitude);
+    if (!daySky) return {};
     std::vector<AltitudeSample> samples;
     samples.reserve(static_cast<std::size_t>(steps) + 1);
     for (int i = 0; i <= steps; ++i) {
-        const double seconds = SECONDS_PER_DAY * i / steps;
-        const std::optional<SkyAt> sky = skyAt(*date, seconds, latitude, longitude);
-        if (!sky) return {};
-        samples.push_back({sky->julianDay, sky->sunAltitude, sky->moonAltitude});
+        const SkyAt sky = daySky->at(SECONDS_PER_DAY * i / steps);
+        samples.push_back({sky.julianDay, sky.sunAltitude, sky.moonAltitude,
+                           sunRisingAltitude_deg(sky.sunDistance_km, sky.centreDepth_km),
+                           moonRisingAltitude_deg(sky.moonDistance_km, sky.centreDepth_km)});
     }
     return samples;
 }

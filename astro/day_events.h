@@ -1,23 +1,32 @@
 // The day at a place: rising, meridian passage and setting of the Sun and the Moon, the
 // Sun's twilights, the altitudes of both over the day, and the Moon's age.
 //
-// Conventions:
-// - Positions come from the same series and the same steps as the window's figures
-//   (calculatePass), so at any instant the altitudes here equal the window's altitudes.
+// Conventions, those of the national almanac (the Japanese ephemeris that the newspapers and
+// the observatory's pages quote):
+// - Positions are the precise ones (astro/precise_position.h: ERFA's Sun and Moon, apparent
+//   places of date) at TT = UT + Delta T (astro/delta_t.h), turned to the horizon with ERFA's
+//   apparent sidereal time (UT1 taken for UT); astro/precise_sky.h says how they are
+//   interpolated between a few evaluations a day. They are not the window's series: the
+//   altitudes here differ from the window's by the series' error (up to 1.7' for the Sun,
+//   6' for the Moon). Instants are the calculation's for the clock times typed in.
 // - A day is a calendar day in Japan Standard Time (UTC+9), from 00:00 inclusive to 24:00
 //   exclusive, reckoned with the calendar rules of the calculation (October 1582 included).
-// - The Sun rises and sets when the geometric altitude of its centre crosses -0.8333
-//   degrees (refraction and semidiameter); the Moon at +0.125 degrees (the mean value that
-//   stands for its parallax, semidiameter and refraction, since the series give no
-//   distance). Civil, nautical and astronomical twilight begin and end when the Sun's centre
-//   crosses -6, -12 and -18 degrees.
+// - Sunrise and sunset: the Sun's upper limb on the horizon, with the horizontal refraction
+//   35'08" and the semidiameter and horizontal parallax of the Sun's distance that day (its
+//   centre about 51' below the horizon, as seen from the Earth's centre). Moonrise and
+//   moonset: the Moon's centre on the horizon, with the refraction 35'08" and the Moon's
+//   horizontal parallax from its distance (54' to 61'), so its geocentric centre 0.31 to 0.44
+//   degrees above the horizon (astro/rising_level.h). No elevation of the observer.
+// - Civil, nautical and astronomical twilight begin and end when the Sun's centre crosses
+//   -6, -12 and -18 degrees of geometric altitude seen from the surface (its parallax, 9",
+//   counted as for the rising).
 // - A transit is the upper meridian passage (hour angle 0), reported with the body's
 //   altitude then, even when that altitude is below the horizon.
 // - An event that does not happen on the day is absent; one that happens twice appears twice.
 // - Each event is found to a millisecond and reported at the nearest whole second of the
-//   clock (halves upwards), with that clock time and the Julian day and altitude that the
-//   calculation gives for that time typed in. It belongs to the day on which that second falls: a
-//   crossing at 23:59:59.6 is 00:00:00 of the next day.
+//   clock (halves upwards), with that clock time, the Julian day that the calculation forms
+//   from that time typed in, and the body's altitude then. It belongs to the day on which that
+//   second falls: a crossing at 23:59:59.6 is 00:00:00 of the next day.
 // - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
 //   possibly seconds apart) exactly when the extreme of its altitude passes the level.
 // - Where the calendar changes (October 1582) the sky jumps by ten days at a JST midnight.
@@ -71,15 +80,17 @@ std::vector<DayEvent> dayEvents(int year, int month, int day, double latitude, d
 // The altitudes of the Sun and the Moon at one instant.
 struct AltitudeSample {
     double julianDay;     // Universal Time
-    double sunAltitude;   // degrees, geometric
-    double moonAltitude;  // degrees, geometric
+    double sunAltitude;   // degrees, geometric, seen from the Earth's centre
+    double moonAltitude;  // degrees, geometric, seen from the Earth's centre
+    // The altitudes, as above, at which the Sun and the Moon rise and set at that instant.
+    double sunRisingAltitude;
+    double moonRisingAltitude;
 };
 
 // The altitudes over the Japan Standard Time calendar day at the place, at `steps` + 1
 // evenly spaced instants from 00:00 to 24:00 inclusive (the chart's curves), 24:00 reckoned
-// in the day's calendar. At a whole second of the clock within the day each sample is the
-// calculation's figure for that time typed in. A date the calculation cannot carry, or
-// fewer than one step, gives none.
+// in the day's calendar, from the same positions as the events. A date the calculation cannot
+// carry, a place that is not finite, or fewer than one step, gives none.
 std::vector<AltitudeSample> dayAltitudes(int year, int month, int day, double latitude,
                                          double longitude, int steps);
 

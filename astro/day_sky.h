@@ -1,12 +1,12 @@
-// The Sun and the Moon at instants of one Japan Standard Time calendar day, computed with the
-// calculation's own steps, so that at a time typed into the window the altitudes here are
-// the window's altitudes to the last bit.
+// The Sun and the Moon at instants of one Japan Standard Time calendar day, from the precise
+// positions, at the instants the calculation forms from the times typed into the window.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 #include "julian_day.h"
+#include "precise_sky.h"
 
 namespace astro {
 
@@ -37,17 +37,41 @@ double dayWithTimeAt(int day, double seconds);
 
 // Where the two bodies stand at one instant, for one place.
 struct SkyAt {
-    double julianDay;      // UT, as the calculation's `julianDay`
-    double sunAltitude;    // degrees, geometric
-    double moonAltitude;   // degrees, geometric
-    double sunHourAngle;   // degrees in [-180, 180], positive west of the meridian
-    double moonHourAngle;  // degrees in [-180, 180]
+    double julianDay;        // UT, as the calculation's `julianDay` for that time typed in
+    double sunAltitude;      // degrees, geometric, of the centre seen from the Earth's centre
+    double moonAltitude;     // degrees, as the Sun's
+    double sunHourAngle;     // degrees in [-180, 180], positive west of the meridian
+    double moonHourAngle;    // degrees in [-180, 180]
+    double sunDistance_km;   // from the Earth's centre to the Sun's
+    double moonDistance_km;  // from the Earth's centre to the Moon's
+    double centreDepth_km;   // the Earth's centre below the observer (astro/rising_level.h)
 };
 
-// The positions at `seconds` after 00:00 JST of `date` at the place (degrees, north and east
-// positive), reckoned in the day's calendar: the calculation's own pass (calculatePassAt) at
-// the instant of `dayWithTimeAt`. Nothing when the calculation cannot carry that instant.
-std::optional<SkyAt> skyAt(const CalendarDay& date, double seconds, double latitude,
-                           double longitude);
+// The sky of one day at one place from the precise positions (astro/precise_sky.h), from
+// MARGIN_SECONDS before 00:00 JST to as long after 24:00: ERFA at a few nodes, interpolated.
+class DaySky {
+  public:
+    static constexpr double MARGIN_SECONDS = 3600.0;
+
+    // The sky of `date` at the place (degrees, north and east positive); nothing when the
+    // calculation cannot carry the first or the last instant, or the place is not finite.
+    static std::optional<DaySky> of(const CalendarDay& date, double latitude, double longitude);
+
+    // The bodies at `seconds` after 00:00 JST (within the margins), at the instant the
+    // calculation forms from that time in the day's calendar (`dayWithTimeAt`).
+    SkyAt at(double seconds) const;
+
+  private:
+    DaySky(const CalendarDay& date, double latitude, double longitude, PreciseSky sky);
+
+    // The calculation's UT Julian day of `seconds` after 00:00 JST of the day.
+    double julianDayAt(double seconds) const;
+
+    CalendarDay date_;
+    double latitude_;
+    double longitude_;
+    double centreDepth_km_;
+    PreciseSky sky_;
+};
 
 }  // namespace astro

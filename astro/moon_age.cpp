@@ -1,9 +1,15 @@
 // The Moon's age: days since the last instant at which the apparent ecliptic longitudes of
-// the Moon and the Sun, from the calculation's series, were equal.
+// the Moon and the Sun were equal: the almanac's new Moon where it has one, the series'
+// elsewhere.
 #include "moon_age.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
+#include "almanac.h"
+#include "almanac_range.h"
 #include "angles.h"
 #include "calculation.h"
 #include "crossings.h"
@@ -46,9 +52,8 @@ double elongationInLongitude(double julianDay) {
     return moonApparentLongitude(julianCenturies) - sunApparentLongitude(julianCenturies);
 }
 
-}  // namespace
-
-double moonAge(double julianDay) {
+// The series' last new Moon at or before `julianDay` (UT).
+double seriesNewMoonBefore(double julianDay) {
     const double elongation = normalizeDegrees(elongationInLongitude(julianDay));
     // The new Moon lies between these two instants; over them the elongation stays within
     // -134 and +96 degrees of the new Moon's, so reduced into [-180, 180) it is continuous
@@ -61,9 +66,40 @@ double moonAge(double julianDay) {
         return std::remainder(elongationInLongitude(earliest + daysAfterEarliest), 360.0);
     };
     const double span = latest - earliest;
-    const double newMoon =
-        earliest + refineCrossing(centredElongation, 0.0, 0.0, centredElongation(0.0), span,
-                                  centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
+    return earliest + refineCrossing(centredElongation, 0.0, 0.0, centredElongation(0.0), span,
+                                     centredElongation(span), NEW_MOON_TOLERANCE_DAYS);
+}
+
+// The almanac's new Moons are looked for this many days either side of the series' (within
+// 0.01 day of them over 1900-2100, and far inside this over 1800-2400); no other phase comes
+// within six days of a new Moon.
+constexpr double NEW_MOON_WINDOW_DAYS = 1.0;
+
+// The almanac's last new Moon at or before `julianDay` (UT), found near the series' new Moon
+// `seriesNewMoon` (the last at or before it too) or the one a lunation before or after it;
+// nothing outside the almanac's span.
+std::optional<double> almanacNewMoon(double julianDay, double seriesNewMoon) {
+    std::optional<double> last;
+    for (int lunations : {-1, 0, 1}) {
+        const double around = seriesNewMoon + lunations * SYNODIC_MONTH_DAYS;
+        if (around - NEW_MOON_WINDOW_DAYS > julianDay) continue;
+        if (lunations < 0 && julianDay - seriesNewMoon > NEW_MOON_WINDOW_DAYS) continue;
+        for (const LunarPhaseEvent& e :
+             lunarPhases(around - NEW_MOON_WINDOW_DAYS, around + NEW_MOON_WINDOW_DAYS)) {
+            if (e.phase == LunarPhase::NewMoon && e.julianDay <= julianDay &&
+                (!last || e.julianDay > *last)) {
+                last = e.julianDay;
+            }
+        }
+    }
+    return last;
+}
+
+}  // namespace
+
+double moonAge(double julianDay) {
+    const double seriesNewMoon = seriesNewMoonBefore(julianDay);
+    const double newMoon = almanacNewMoon(julianDay, seriesNewMoon).value_or(seriesNewMoon);
     return std::fmax(0.0, julianDay - newMoon);
 }
 

@@ -7,7 +7,7 @@
 #
 #   bash scripts/coverage.sh
 #
-# Tests labelled "long" (a soak run by hand, say) are left out; COVERAGE_EXCLUDE_LABELS
+# Tests labelled "long" (the window's soak) are left out; COVERAGE_EXCLUDE_LABELS
 # takes another CTest label regex instead. The HTML report with every line marked is left in
 # build-coverage/coverage/index.html.
 set -euo pipefail

@@ -103,6 +103,10 @@ std::optional<City> cityAtListPosition(int listPosition) {
     return CITIES[static_cast<std::size_t>(listPosition)];
 }
 
+std::string_view typedCoordinatesName() {
+    return CITIES[TYPED_COORDINATES_POSITION].name;
+}
+
 bool placeIsAt(std::string_view name, double latitude, double longitude) {
     for (const City& city : CITIES) {
         if (city.name == name) return city.latitude == latitude && city.longitude == longitude;

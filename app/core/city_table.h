@@ -19,6 +19,9 @@ inline constexpr int TYPED_COORDINATES_POSITION = 48;
 // The list position of 東京, the place a first start opens on.
 inline constexpr int DEFAULT_CITY_POSITION = 12;
 
+// The list's name of the entry for typed coordinates, "入力" (UTF-8).
+std::string_view typedCoordinatesName();
+
 // The places in list order (list position k is table position k + 1). The entry "入力" holds
 // no coordinates of its own; its latitude and longitude are never read and are quiet NaN.
 const std::array<City, CITY_COUNT>& cityTable();

@@ -63,14 +63,12 @@ bool happens(DayEventKind kind, const std::vector<astro::DayEvent>& events) {
 }
 
 // Which side of its rising altitude a body kept all day: +1 above, -1 below, 0 neither.
-template <typename Altitude>
-int sideAllDay(const std::vector<astro::AltitudeSample>& samples, double riseAltitude,
-               Altitude altitude) {
-    const bool above = std::all_of(samples.begin(), samples.end(),
-                                   [&](const auto& s) { return altitude(s) > riseAltitude; });
-    const bool below = std::all_of(samples.begin(), samples.end(),
-                                   [&](const auto& s) { return altitude(s) < riseAltitude; });
-    return above ? 1 : (below ? -1 : 0);
+// `above` tells, for a sample, whether the body stands above the altitude it rises at then.
+template <typename Above>
+int sideAllDay(const std::vector<astro::AltitudeSample>& samples, Above above) {
+    const bool allAbove = std::all_of(samples.begin(), samples.end(), above);
+    const bool allBelow = std::none_of(samples.begin(), samples.end(), above);
+    return allAbove ? 1 : (allBelow ? -1 : 0);
 }
 
 }  // namespace
@@ -107,14 +105,16 @@ DaySummary summariseDay(const std::vector<astro::DayEvent>& events,
     summary.moon.push_back({"月齢", moonAgeText(moonAgeDays, decimalSeparator)});
 
     if (!happens(DayEventKind::SunRise, events) && !happens(DayEventKind::SunSet, events)) {
-        const int side = sideAllDay(samples, astro::SUN_RISE_SET_ALTITUDE_DEG,
-                                    [](const astro::AltitudeSample& s) { return s.sunAltitude; });
+        const int side = sideAllDay(samples, [](const astro::AltitudeSample& s) {
+            return s.sunAltitude > s.sunRisingAltitude;
+        });
         if (side > 0) summary.notes.push_back("太陽は一日中地平線の上にあります（白夜）。");
         if (side < 0) summary.notes.push_back("太陽は一日中地平線の下にあります（極夜）。");
     }
     if (!happens(DayEventKind::MoonRise, events) && !happens(DayEventKind::MoonSet, events)) {
-        const int side = sideAllDay(samples, astro::MOON_RISE_SET_ALTITUDE_DEG,
-                                    [](const astro::AltitudeSample& s) { return s.moonAltitude; });
+        const int side = sideAllDay(samples, [](const astro::AltitudeSample& s) {
+            return s.moonAltitude > s.moonRisingAltitude;
+        });
         if (side > 0) summary.notes.push_back("月は一日中地平線の上にあります。");
         if (side < 0) summary.notes.push_back("月は一日中地平線の下にあります。");
     }

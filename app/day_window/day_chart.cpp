@@ -162,6 +162,25 @@ double DayChart::hourOf(double julianDay) const {
     return (julianDay - samples_.front().julianDay) * HOURS_PER_DAY;
 }
 
+QString DayChart::instantText() const {
+    if (!instantHour_) return {};
+    const int minute =
+        static_cast<int>(std::clamp(std::floor(*instantHour_ * 60 + 0.5), 0.0, 24.0 * 60));
+    return QString::fromStdString(clockText(minute));
+}
+
+// Given one of the day's events; returns its label, the clock time the rows give it.
+QString DayChart::eventText(const astro::DayEvent& event) const {
+    return QString::fromStdString(clockText(shownMinute(event)));
+}
+
+QStringList DayChart::eventTexts() const {
+    QStringList texts;
+    if (!hasDay()) return texts;
+    for (const astro::DayEvent& event : events_) texts << eventText(event);
+    return texts;
+}
+
 QRectF DayChart::instantTag(double hourOfDay) const {
     const QFontMetricsF metrics(labelFont(font()));
     const qreal w = metrics.horizontalAdvance(QStringLiteral("00:00")) + 2 * LABEL_PADDING + 2;
@@ -304,7 +323,7 @@ void DayChart::paintEvents(QPainter& painter) const {
     const qreal tagHeight = metrics.height() + 2;
     for (std::size_t i = 0; i < events_.size(); ++i) {
         const astro::DayEvent& event = events_[i];
-        const QString text = QString::fromStdString(clockText(shownMinute(event)));
+        const QString text = eventText(event);
         const qreal tagWidth = metrics.horizontalAdvance(text) + 2 * LABEL_PADDING;
         const QPointF p = anchors[i];
         std::vector<QRectF> candidates;
@@ -436,9 +455,7 @@ void DayChart::paintInstant(QPainter& painter) const {
     painter.setPen(QPen(INSTANT, 2.0));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     painter.setFont(labelFont(font()));
-    const int minute =
-        static_cast<int>(std::clamp(std::floor(*instantHour_ * 60 + 0.5), 0.0, 24.0 * 60));
-    const QString text = QString::fromStdString(clockText(minute));
+    const QString text = instantText();
     const QRectF tag = instantTag(*instantHour_);
     painter.setPen(Qt::NoPen);
     painter.setBrush(INSTANT);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -29,6 +30,10 @@ class DayChart : public QWidget {
     bool hasDay() const { return !samples_.empty(); }
     std::optional<double> instantHour() const { return instantHour_; }
     const std::vector<astro::DayEvent>& events() const { return events_; }
+    // The texts the chart writes: the instant's tag, "HH:MM" to the nearest minute (empty
+    // without a line), and each event's label, in the order of events().
+    QString instantText() const;
+    QStringList eventTexts() const;
     // The rectangle the curves are drawn in, and where an hour of the day stands across it
     // (logical pixels of the widget).
     QRectF plotArea() const;
@@ -66,6 +71,7 @@ class DayChart : public QWidget {
     QRect instantStrip(std::optional<double> hourOfDay) const;
     double yOfAltitude(double degrees) const;
     double hourOf(double julianDay) const;
+    QString eventText(const astro::DayEvent& event) const;
     void point(double x);
 
     std::vector<astro::AltitudeSample> samples_;

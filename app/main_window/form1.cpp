@@ -536,8 +536,9 @@ QString Form1::windowText() const {
         const auto* box = qobject_cast<const QLineEdit*>(named.control);
         QString value =
             box != nullptr ? box->text() : qobject_cast<const QLabel*>(named.control)->text();
-        // The place's name only beside that place's own coordinates.
-        if (named.control == Label10 &&
+        // A listed place's name only beside that place's own coordinates; "入力", the entry
+        // for typed coordinates, names none and is copied as shown.
+        if (named.control == Label10 && value.toStdString() != typedCoordinatesName() &&
             !placeIsAt(value.toStdString(), readBox(txtIDO), readBox(txtKEIDO))) {
             value.clear();
         }

@@ -1,10 +1,9 @@
 // Compares the program's Sun and Moon with libnova's over 1900-2100 at pseudo-random
-// instants and places, then the day's events and the Moon's age at pseudo-random place-dates,
-// prints the statistics as Markdown tables and writes every sample's differences to CSV
-// files.
+// instants and places, prints the statistics as Markdown tables and writes every sample's
+// differences to a CSV file. (The day's events follow the precise positions, not these
+// series: tools/accuracy/rise_accuracy.py compares them.)
 //
-//   accuracy_compare [--samples N] [--seed S] [--csv PATH] [--event-days N]
-//                    [--events-csv PATH]
+//   accuracy_compare [--samples N] [--seed S] [--csv PATH]
 
 #include <chrono>
 #include <cmath>
@@ -20,7 +19,6 @@
 
 #include "checks.h"
 #include "comparison.h"
-#include "event_accuracy.h"
 #include "program.h"
 #include "random.h"
 #include "reference.h"
@@ -48,8 +46,6 @@ constexpr double LONGITUDE_SPAN = 360.0;
 constexpr long DEFAULT_SAMPLES = 10000;
 constexpr std::uint64_t DEFAULT_SEED = 19000101;
 constexpr const char* DEFAULT_CSV = "accuracy_errors.csv";
-constexpr long DEFAULT_EVENT_DAYS = 3000;
-constexpr const char* DEFAULT_EVENTS_CSV = "event_errors.csv";
 // The program's Julian day must be the sampled one to within this (about 10 ms).
 constexpr double JULIAN_DAY_TOLERANCE = 1e-7;
 
@@ -58,8 +54,6 @@ struct Settings {
     long samples = DEFAULT_SAMPLES;
     std::uint64_t seed = DEFAULT_SEED;
     std::string csvPath = DEFAULT_CSV;
-    long eventDays = DEFAULT_EVENT_DAYS;
-    std::string eventsCsvPath = DEFAULT_EVENTS_CSV;
 };
 
 // Reads the settings; exits with a usage line on anything else.
@@ -73,21 +67,13 @@ Settings parseArguments(int argc, char** argv) {
             settings.seed = std::strtoull(argv[++i], nullptr, 10);
         } else if (hasValue && std::strcmp(argv[i], "--csv") == 0) {
             settings.csvPath = argv[++i];
-        } else if (hasValue && std::strcmp(argv[i], "--event-days") == 0) {
-            settings.eventDays = std::strtol(argv[++i], nullptr, 10);
-        } else if (hasValue && std::strcmp(argv[i], "--events-csv") == 0) {
-            settings.eventsCsvPath = argv[++i];
         } else {
-            std::fprintf(stderr,
-                         "usage: %s [--samples N] [--seed S] [--csv PATH] [--event-days N] "
-                         "[--events-csv PATH]\n",
-                         argv[0]);
+            std::fprintf(stderr, "usage: %s [--samples N] [--seed S] [--csv PATH]\n", argv[0]);
             std::exit(EXIT_FAILURE);
         }
     }
-    if (settings.samples < 1 || settings.eventDays < 0) {
-        std::fprintf(stderr,
-                     "accuracy_compare: --samples must be at least 1, --event-days at least 0\n");
+    if (settings.samples < 1) {
+        std::fprintf(stderr, "accuracy_compare: --samples must be at least 1\n");
         std::exit(EXIT_FAILURE);
     }
     return settings;
@@ -196,17 +182,9 @@ int main(int argc, char** argv) {
         "still at UT):\n\n");
     printTable(withDeltaT);
 
-    if (settings.eventDays > 0 &&
-        !accuracy::compareDayEvents({settings.eventDays, settings.seed, settings.eventsCsvPath})) {
-        return EXIT_FAILURE;
-    }
-
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr,
-                 "accuracy_compare: %ld samples and %ld place-dates in %.1f s; differences in "
-                 "%s and %s\n",
-                 settings.samples, settings.eventDays, seconds, settings.csvPath.c_str(),
-                 settings.eventsCsvPath.c_str());
+    std::fprintf(stderr, "accuracy_compare: %ld samples in %.1f s; differences in %s\n",
+                 settings.samples, seconds, settings.csvPath.c_str());
     return EXIT_SUCCESS;
 }

@@ -6,13 +6,10 @@
 #include <iterator>
 #include <vector>
 
-#include "astro/day_events.h"
 #include "astro/horizon.h"
 #include "astro/julian_day.h"
 #include "astro/working_variables.h"
 #include "comparison.h"
-#include "event_comparison.h"
-#include "event_reference.h"
 #include "program.h"
 #include "reference.h"
 
@@ -53,15 +50,6 @@ constexpr double HORIZON_AZIMUTH_ALTITUDE_LIMIT_DEG = 89.0;
 constexpr double SUN_GROSS_TOLERANCE_ARCMIN = 3.0;
 constexpr double MOON_GROSS_TOLERANCE_ARCMIN = 30.0;
 constexpr double FRACTION_GROSS_TOLERANCE = 0.05;
-
-// The reference's sunrise, transit and sunset against libnova's own (the same places, the
-// Meeus method): at the standard horizon the two agree to a fraction of a second, while a
-// longitude of the wrong sign, a window of the wrong day or Delta T applied on one side only
-// would put them seconds to hours apart.
-constexpr double SUN_EVENTS_TOLERANCE_S = 1.0;
-// The program's events against the reference: hours taken for degrees, a wrong day or a
-// wrong sign would break this; the series stay well within it.
-constexpr double PROGRAM_EVENTS_GROSS_TOLERANCE_S = 120.0;
 
 // Prints one check's outcome and returns whether it passed. `unit` may be empty.
 bool report(bool passed, const char* what, double found, double tolerance, const char* unit) {
@@ -180,49 +168,6 @@ bool checkProgramAtInstants() {
     return ok;
 }
 
-// The event reference at Tokyo on 1 January 1900, 2000 and 2100 (JST): its Sun's events
-// against libnova's, and the program's Sun and Moon events against it.
-bool checkEventReference() {
-    constexpr double TOKYO_LATITUDE = 35.6895;
-    constexpr double TOKYO_LONGITUDE = 139.6917;
-    constexpr int YEARS[] = {1900, 2000, 2100};
-    double worstSun = 0.0;
-    double worstProgram = 0.0;
-    std::size_t pairs = 0;
-    for (int year : YEARS) {
-        const double start = *astro::ymdYD(static_cast<std::int16_t>(year), 1, 1 - 9.0 / 24.0);
-        const ReferencePlaces places(start - 0.2, start + 1.2);
-        const ReferenceSky sky(places, start, TOKYO_LATITUDE, TOKYO_LONGITUDE, 0.0);
-        const std::vector<ReferenceEvent> reference = referenceEvents(sky, start, start + 1);
-        const std::vector<ReferenceEvent> libnova =
-            libnovaEvents({start}, TOKYO_LATITUDE, TOKYO_LONGITUDE);
-        for (const EventPair& p : matchEvents(libnova, reference, start, start + 1).pairs) {
-            if (p.kind == astro::DayEventKind::SunRise || p.kind == astro::DayEventKind::SunSet ||
-                p.kind == astro::DayEventKind::SunTransit) {
-                worstSun = std::fmax(worstSun, std::abs(p.programJd - p.referenceJd) * 86400);
-                ++pairs;
-            }
-        }
-        std::vector<ReferenceEvent> program;
-        for (const astro::DayEvent& e :
-             astro::dayEvents(year, 1, 1, TOKYO_LATITUDE, TOKYO_LONGITUDE)) {
-            program.push_back({e.kind, e.julianDay});
-        }
-        const EventMatching m = matchEvents(program, reference, start, start + 1);
-        for (const EventPair& p : m.pairs) {
-            worstProgram = std::fmax(worstProgram, std::abs(p.programJd - p.referenceJd) * 86400);
-        }
-        if (!m.programOnly.empty() || !m.referenceOnly.empty()) worstProgram = INFINITY;
-    }
-    if (pairs != 3 * std::size(YEARS)) worstSun = INFINITY;
-    bool ok = report(worstSun <= SUN_EVENTS_TOLERANCE_S, "reference Sun's events vs libnova's",
-                     worstSun, SUN_EVENTS_TOLERANCE_S, "s");
-    ok &=
-        report(worstProgram <= PROGRAM_EVENTS_GROSS_TOLERANCE_S, "program's events, 1900/2000/2100",
-               worstProgram, PROGRAM_EVENTS_GROSS_TOLERANCE_S, "s");
-    return ok;
-}
-
 }  // namespace
 
 bool runChecks() {
@@ -231,7 +176,6 @@ bool runChecks() {
     ok &= checkIlluminatedFraction();
     ok &= checkHorizonConventions();
     ok &= checkProgramAtInstants();
-    ok &= checkEventReference();
     return ok;
 }
 

@@ -18,6 +18,15 @@ namespace {
 // larger was not written by this program, and its beginning is all that is parsed.
 constexpr qint64 START_FILE_READ_LIMIT = 64 * 1024;
 
+// Given a save file; opens it for writing and returns whether it is open.
+bool openForWriting(QSaveFile& file) {
+    return file.open(QIODevice::WriteOnly);
+}
+
+// The call that opens the new file; only the window's thread writes files, so no lock is
+// needed.
+StartFileOpenCall currentOpenCall = &openForWriting;
+
 // Given a path; returns whether it names a regular file (or a link to one). A directory, a
 // FIFO, a socket or a device is refused before it is opened, since opening a FIFO for reading
 // would wait for a writer and hold up start-up.
@@ -102,7 +111,7 @@ std::optional<StartFileWriteFailure> writeStartFileAt(const QString& path,
                                                       const std::string& line) {
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return failureOf(file, errno, "cannot open");
+    if (!currentOpenCall(file)) return failureOf(file, errno, "cannot open");
     errno = 0;
     if (!writeAll(file, line)) {
         const StartFileWriteFailure failure = failureOf(file, errno, "cannot write");
@@ -120,6 +129,14 @@ std::optional<StartFileWriteFailure> writeStartFileAt(const QString& path,
     errno = 0;
     if (!file.commit()) return failureOf(file, errno, "cannot replace");
     return std::nullopt;
+}
+
+// Given a call or nullptr; puts it (or the ordinary opening) in place and returns the previous
+// one.
+StartFileOpenCall replaceStartFileOpenCall(StartFileOpenCall call) {
+    const StartFileOpenCall previous = currentOpenCall;
+    currentOpenCall = call != nullptr ? call : &openForWriting;
+    return previous;
 }
 
 }  // namespace app

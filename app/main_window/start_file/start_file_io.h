@@ -6,6 +6,8 @@
 
 #include "app/core/start_file.h"
 
+class QSaveFile;
+
 namespace app {
 
 // Why the start file could not be written, as far as the user can act on it.
@@ -33,5 +35,15 @@ StartFileFields readStartFileAt(const QString& path);
 // that fails at any step leaves the previous file as it was. Returns nothing on success,
 // otherwise what failed.
 std::optional<StartFileWriteFailure> writeStartFileAt(const QString& path, const std::string& line);
+
+// The step of writeStartFileAt that opens the new file beside the start file: QSaveFile::open
+// for writing, unless a test has put another in its place. Like it, returns whether the file
+// is open, with errno set when it is not.
+using StartFileOpenCall = bool (*)(QSaveFile& file);
+
+// Given a call, or nullptr for the ordinary opening; makes writeStartFileAt use it from now on
+// and returns the one it used before. For tests that make the folder refuse the file whoever
+// runs them (permissions do not stop the superuser); the program never calls it.
+StartFileOpenCall replaceStartFileOpenCall(StartFileOpenCall call);
 
 }  // namespace app

@@ -18,16 +18,19 @@ double at(int hour, int minute, double second) {
     return DAY_START + (hour * 3600 + minute * 60 + second) / 86400.0;
 }
 
-// A day's samples at every hour with the given altitudes throughout.
 // An event shown at a clock time of the day, its instant that very second.
 DayEvent event(DayEventKind kind, int hour, int minute, int second, double altitude) {
     const int clockSeconds = hour * 3600 + minute * 60 + second;
     return {kind, at(hour, minute, second), altitude, astro::Body::Sun, clockSeconds};
 }
 
-std::vector<AltitudeSample> samples(double sun, double moon) {
+// A day's samples with the Sun and the Moon at the same altitudes all day, and the altitudes
+// at which they rise: the Sun's about -0.85 degrees, the Moon's +0.31 to +0.44 with its
+// distance.
+std::vector<AltitudeSample> samples(double sun, double moon, double moonRising = 0.37) {
     std::vector<AltitudeSample> out;
-    for (int i = 0; i <= 24; ++i) out.push_back({DAY_START + i / 24.0, sun, moon});
+    for (int i = 0; i <= 24; ++i)
+        out.push_back({DAY_START + i / 24.0, sun, moon, -0.85, moonRising});
     return out;
 }
 
@@ -131,6 +134,12 @@ TEST(DaySummary, SentencesForABodyUpOrDownAllDay) {
     EXPECT_EQ(app::summariseDay(none, samples(-0.5, 0.1), 1, ".").notes,
               (std::vector<std::string>{"太陽は一日中地平線の上にあります（白夜）。",
                                         "月は一日中地平線の下にあります。"}));
+    // Each sample's own rising altitude: the Moon at +0.4° is up when it rises at +0.31°
+    // (far), down when it rises at +0.44° (near).
+    EXPECT_EQ(app::summariseDay(none, samples(10, 0.4, 0.31), 1, ".").notes.back(),
+              "月は一日中地平線の上にあります。");
+    EXPECT_EQ(app::summariseDay(none, samples(10, 0.4, 0.44), 1, ".").notes.back(),
+              "月は一日中地平線の下にあります。");
     // Either side at some sample: no sentence.
     std::vector<AltitudeSample> mixed = samples(10, 10);
     mixed[5].sunAltitude = -10;

@@ -73,6 +73,7 @@ TEST(SteppedInstant, AcrossTheCalendarReformOf1582) {
     EXPECT_EQ(step({1500, 2, 28, 12, 0, 0}, astro::DAY, 1), "1500-2-29 12:0:0");
     EXPECT_EQ(step({1700, 2, 28, 12, 0, 0}, astro::DAY, 1), "1700-3-1 12:0:0");
     EXPECT_EQ(step({1699, 2, 28, 12, 0, 0}, astro::YEAR, 1), "1700-2-28 12:0:0");
+    EXPECT_EQ(step({1700, 1, 31, 12, 0, 0}, astro::MONTH, 1), "1700-2-28 12:0:0");
 }
 
 TEST(SteppedInstant, NothingWhereTheCalculationCannotGo) {

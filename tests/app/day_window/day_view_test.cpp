@@ -108,9 +108,20 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
         {"天文薄明の始まり", K::AstronomicalDawn},
         {"天文薄明の終わり", K::AstronomicalDusk},
     };
+    // The chart labels each event with its row's time.
+    const QStringList labels = day.chart()->eventTexts();
+    ASSERT_EQ(labels.size(), static_cast<int>(day.chart()->events().size()));
     for (const auto& [name, kind] : rows) {
         EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
                   expectedTimes(2024, 12, 8, 35.65, 139.75, kind))
+            << name;
+        QStringList labelled;
+        for (int i = 0; i < labels.size(); ++i) {
+            if (day.chart()->events()[static_cast<std::size_t>(i)].kind == kind)
+                labelled << labels[i];
+        }
+        EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
+                  labelled.isEmpty() ? QStringLiteral("なし") : labelled.join(QStringLiteral("、")))
             << name;
     }
     // The Moon's age at the instant in the boxes, a day before first quarter.
@@ -124,6 +135,11 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
     EXPECT_FALSE(day.chart()->events().empty());
     ASSERT_TRUE(day.chart()->instantHour().has_value());
     EXPECT_NEAR(*day.chart()->instantHour(), 19.5, 1e-6);
+    // Its tag tells the boxes' time to the nearest minute: 19:29:45 as 19:30.
+    type(form().txtYMD[4], "29");
+    type(form().txtYMD[5], "45");
+    calculate();
+    EXPECT_EQ(day.chart()->instantText(), "19:30");
     // F2 again raises the same window.
     QTest::keyClick(form().txtYMD[0], Qt::Key_F2);
     EXPECT_EQ(app::dayViewOf(form())->window(), &day);
@@ -275,6 +291,13 @@ TEST_F(DayView, ClickingTheChartSetsTheTimeAndCalculates) {
     // Right clicks do nothing.
     QTest::mouseClick(chart, Qt::RightButton, {}, QPoint(qRound(chart->xOfHour(6.0)), y));
     EXPECT_EQ(boxes(), "2024 12 8 23 59 0");
+    // The same minute clicked again, after another time was typed, is set again.
+    const QPoint at15(qRound(chart->xOfHour(15.0)), y);
+    QTest::mouseClick(chart, Qt::LeftButton, {}, at15);
+    type(form().txtYMD[3], "19");
+    calculate();
+    QTest::mouseClick(chart, Qt::LeftButton, {}, at15);
+    expectPointedAt(chart, "2024 12 8", 15.0);
 }
 
 TEST_F(DayView, DraggingOnTheChartMovesTheTimeAlong) {

@@ -142,12 +142,17 @@ TEST_F(StartFileOnDisk, DirectoryInTheWayFailsAndSurvives) {
     EXPECT_EQ(entries(), QStringList{"pstart.txt"});
 }
 
-TEST_F(StartFileOnDisk, MissingDirectoryFailsAndCreatesNothing) {
-    const std::optional<StartFileWriteFailure> failure =
-        writeStartFileAt(pathOf("missing/pstart.txt"), TOKYO_LINE);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->error, StartFileWriteError::FolderMissing) << describe(failure);
-    EXPECT_TRUE(entries().isEmpty());
+// A folder that does not exist, and one the system cannot follow (a link to itself, ELOOP),
+// are both a folder not found.
+TEST_F(StartFileOnDisk, UnreachableDirectoryFailsAndCreatesNothing) {
+    ASSERT_EQ(symlink("loop", QFile::encodeName(pathOf("loop")).constData()), 0);
+    for (const char* folder : {"missing", "loop"}) {
+        const std::optional<StartFileWriteFailure> failure =
+            writeStartFileAt(pathOf(QString::fromLatin1(folder) + "/pstart.txt"), TOKYO_LINE);
+        ASSERT_TRUE(failure) << folder;
+        EXPECT_EQ(failure->error, StartFileWriteError::FolderMissing) << describe(failure);
+    }
+    EXPECT_EQ(entries(), QStringList{"loop"});
 }
 
 // A write that fails half-way, here because the process may not make files longer than a few
@@ -239,23 +244,17 @@ TEST_F(StartFileOnDisk, InterruptedSyncIsMadeAgain) {
     EXPECT_EQ(contentsOf(pathOf("pstart.txt")), QByteArray::fromStdString(TOKYO_LINE));
 }
 
-// A folder the user may not write to. Permissions do not stop the superuser, so the case is
-// skipped where they do not stop this process.
+// A folder the user may not write to refuses the new file as it is opened. The refusal is
+// injected, since permissions do not stop the superuser.
 TEST_F(StartFileOnDisk, ReadOnlyFolderIsToldAsNoPermission) {
-    const QString folder = pathOf("read-only");
-    ASSERT_TRUE(QDir().mkdir(folder));
     const QByteArray previous = QByteArray::fromStdString(startFileLine(52, "37.55", "126.97"));
-    putFile(folder + "/pstart.txt", previous);
-    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    const bool permissionsApply =
-        access(QFile::encodeName(folder).constData(), W_OK) != 0 && errno == EACCES;
+    putFile(pathOf("pstart.txt"), previous);
+    const OpenFault fault(EACCES);
     const std::optional<StartFileWriteFailure> failure =
-        permissionsApply ? writeStartFileAt(folder + "/pstart.txt", TOKYO_LINE) : std::nullopt;
-    chmod(QFile::encodeName(folder).constData(), 0755);
-    if (!permissionsApply) GTEST_SKIP() << "permissions do not stop this user from writing";
+        writeStartFileAt(pathOf("pstart.txt"), TOKYO_LINE);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->error, StartFileWriteError::NoPermission) << describe(failure);
-    EXPECT_EQ(contentsOf(folder + "/pstart.txt"), previous);
+    EXPECT_EQ(contentsOf(pathOf("pstart.txt")), previous);
 }
 
 }  // namespace
