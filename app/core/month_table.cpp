@@ -26,9 +26,9 @@ constexpr int MINUTES_PER_DAY = 1440;
 constexpr int DAYS_PER_WEEK = 7;
 // The clock second of noon, where the Moon's age of the row is taken.
 constexpr int NOON_SECONDS = 12 * 3600;
-// Steps of the altitudes the all-day sentences are judged from. A body that neither rises
-// nor sets stays on one side of its level all day, so a coarse sampling gives the same side
-// as the day window's finer one.
+// Steps of the altitudes the all-day sides and sentences are judged from. A body that
+// neither rises nor sets stays on one side of its level all day, so a coarse sampling gives
+// the same side as the day window's finer one.
 constexpr int ALL_DAY_STEPS = 24;
 // A second, in days: the phases and terms are searched this far beyond the month so that an
 // instant rounding into its first or out of its last second is placed by its clock second.
@@ -56,7 +56,9 @@ int weekdayOf(int year, int month, int day) {
 // The main window's azimuth of `body`, degrees from north through east in [0, 360), at the
 // clock second `seconds` of the day at the place: the calculation's own pass at that time,
 // as the main window would give it for that time typed in. The day's events do not carry
-// their direction; this is where the table's directions come from.
+// their direction; this is where the table's directions come from. The window's series
+// stand within 2' (the Sun) and 6' (the Moon) of the precise places the events are found
+// with, far inside the whole degree the table shows.
 std::optional<double> azimuthAt(const astro::CalendarDay& date, int seconds, double latitude_deg,
                                 double longitude_deg, astro::Body body) {
     const std::variant<astro::PassInstant, astro::PassFault> instant = astro::passInstant(
@@ -88,12 +90,12 @@ std::vector<HorizonCrossing> crossingsOf(DayEventKind kind,
     return crossings;
 }
 
-// Where a body stays on a day without its rising and setting, from its altitude (degrees) at
-// any instant of the day and its rising level; AllDay::No when it rises or sets.
+// Where a body stays on a day without its rising and setting, from whether it stood above its
+// rising level at the day's first sample; AllDay::No when it rises or sets.
 AllDay allDayOf(const std::vector<HorizonCrossing>& rises, const std::vector<HorizonCrossing>& sets,
-                double altitude_deg, double level_deg) {
+                bool aboveAtFirstSample) {
     if (!rises.empty() || !sets.empty()) return AllDay::No;
-    return altitude_deg > level_deg ? AllDay::Above : AllDay::Below;
+    return aboveAtFirstSample ? AllDay::Above : AllDay::Below;
 }
 
 // Minutes between the risings and settings shown that the body is above its level, starting
@@ -107,6 +109,8 @@ int minutesAbove(const std::vector<HorizonCrossing>& rises,
     for (const HorizonCrossing& c : sets) crossings.push_back({c.minuteOfDay, -1});
     std::stable_sort(crossings.begin(), crossings.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Neither, with no samples to say on which side: nothing known to count.
+    if (crossings.empty()) return 0;
     bool above = crossings.front().second < 0;
     int since = 0;
     int total = 0;
@@ -140,9 +144,8 @@ std::optional<MonthRow> rowOf(int year, int month, int day, double latitude_deg,
                               double longitude_deg) {
     const std::optional<astro::CalendarDay> date = astro::calendarDayOf(year, month, day);
     if (!date) return std::nullopt;
-    const std::optional<astro::SkyAt> noon =
-        astro::skyAt(*date, NOON_SECONDS, latitude_deg, longitude_deg);
-    if (!noon) return std::nullopt;
+    const std::optional<double> noon_jd = julianDayAt(year, month, day, NOON_SECONDS);
+    if (!noon_jd) return std::nullopt;
     const std::vector<astro::DayEvent> events =
         astro::dayEvents(year, month, day, latitude_deg, longitude_deg);
 
@@ -155,18 +158,25 @@ std::optional<MonthRow> rowOf(int year, int month, int day, double latitude_deg,
     row.sunSets = crossingsOf(DayEventKind::SunSet, events, *date, latitude_deg, longitude_deg);
     row.moonRises = crossingsOf(DayEventKind::MoonRise, events, *date, latitude_deg, longitude_deg);
     row.moonSets = crossingsOf(DayEventKind::MoonSet, events, *date, latitude_deg, longitude_deg);
-    row.sunAllDay =
-        allDayOf(row.sunRises, row.sunSets, noon->sunAltitude, astro::SUN_RISE_SET_ALTITUDE_DEG);
-    row.moonAllDay = allDayOf(row.moonRises, row.moonSets, noon->moonAltitude,
-                              astro::MOON_RISE_SET_ALTITUDE_DEG);
-    row.daylightMinutes = minutesAbove(row.sunRises, row.sunSets, row.sunAllDay);
-    row.noonMoonAge_days = astro::moonAge(noon->julianDay);
-    if (row.sunAllDay != AllDay::No || row.moonAllDay != AllDay::No) {
-        // The day window's own sentences, from the day's altitudes as it judges them.
+    row.noonMoonAge_days = astro::moonAge(*noon_jd);
+    const bool sunNeither = row.sunRises.empty() && row.sunSets.empty();
+    const bool moonNeither = row.moonRises.empty() && row.moonSets.empty();
+    if (sunNeither || moonNeither) {
+        // A body that neither rises nor sets stays on one side of its rising level all day:
+        // the side of the day's first sample, from the same positions as the events. The
+        // sentences are the day window's own, from the same samples.
         const std::vector<astro::AltitudeSample> samples =
             astro::dayAltitudes(year, month, day, latitude_deg, longitude_deg, ALL_DAY_STEPS);
-        row.allDayNotes = summariseDay(events, samples, row.noonMoonAge_days, ".").notes;
+        if (!samples.empty()) {
+            const astro::AltitudeSample& first = samples.front();
+            row.sunAllDay =
+                allDayOf(row.sunRises, row.sunSets, first.sunAltitude > first.sunRisingAltitude);
+            row.moonAllDay = allDayOf(row.moonRises, row.moonSets,
+                                      first.moonAltitude > first.moonRisingAltitude);
+            row.allDayNotes = summariseDay(events, samples, row.noonMoonAge_days, ".").notes;
+        }
     }
+    row.daylightMinutes = minutesAbove(row.sunRises, row.sunSets, row.sunAllDay);
     return row;
 }
 

@@ -96,13 +96,13 @@ TEST(MonthTable, LengthOfTheDayAndTheAllDayCases) {
     const Case cases[] = {
         // 16:32 less 06:47.
         {TOKYO_LAT, TOKYO_LON, 2026, 12, 22, 9 * 60 + 45, AllDay::No, AllDay::No, {}},
-        // Up until it sets at 00:03, and from 14:59 to its setting at 23:59.
+        // Up until it sets at 00:04, and from 14:59 to its setting at 23:59.
         {TROMSO_LAT,
          TROMSO_LON,
          2026,
          10,
          16,
-         3 + 9 * 60,
+         4 + 9 * 60,
          AllDay::No,
          AllDay::Below,
          {"月は一日中地平線の下にあります。"}},
