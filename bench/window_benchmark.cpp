@@ -2,7 +2,8 @@
 // platform, for a thin crescent (the drawing with the most lines), against painting the
 // same lines with a bare QPainter on a bare widget of the same size; and the same press with
 // the window 一日の動き open, painted too: while only the time moves (the day window moves its
-// line) and when every press brings another day (the day computed and drawn anew).
+// line) and when every press brings another day (the day computed and drawn anew); and the
+// window 月の暦's step to the next month by PageDown, computed and painted.
 //
 //   build/bench/window_benchmark --benchmark_repetitions=9 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -22,6 +24,8 @@
 #include "app/day_window/day_window.h"
 #include "app/main_window/form1.h"
 #include "app/main_window/window_layout.h"
+#include "app/month_window/month_view_controller.h"
+#include "app/month_window/month_window.h"
 
 namespace {
 
@@ -106,6 +110,25 @@ void BM_PressCalculateWithDayWindowNewDay(benchmark::State& state) {
     pressWithDayWindow(state, 2, QStringLiteral("3"), QStringLiteral("4"));
 }
 BENCHMARK(BM_PressCalculateWithDayWindowNewDay)->Unit(benchmark::kMicrosecond);
+
+// PageDown in the month window, from the key to the painted window: every press another
+// month, computed and shown anew.
+void BM_MonthWindowNextMonth(benchmark::State& state) {
+    app::MonthViewController& monthView = *app::monthViewOf(*theWindow);
+    monthView.open();
+    app::MonthWindow& month = *monthView.window();
+    if (!QTest::qWaitForWindowExposed(&month))
+        state.SkipWithError("the month window was never shown");
+    const int computationsBefore = month.monthComputations();
+    for (auto _ : state) {
+        QTest::keyClick(month.table(), Qt::Key_PageDown);
+        month.repaint();
+    }
+    state.counters["months computed"] =
+        static_cast<double>(month.monthComputations() - computationsBefore);
+    month.hide();
+}
+BENCHMARK(BM_MonthWindowNextMonth)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev
+    python3-icalendar
     fonts-ipafont-gothic
     xvfb xauth
     clang-14 libclang-rt-14-dev

@@ -39,6 +39,7 @@
 #include "app/main_window/start_file/start_file_io.h"
 #include "app/main_window/start_file/start_file_message.h"
 #include "app/main_window/window_layout.h"
+#include "app/month_window/month_view_controller.h"
 #include "astro/calculation.h"
 
 namespace app {
@@ -168,6 +169,7 @@ Form1::Form1(Clock clock, QWidget* parent) : QWidget(parent), clock_(std::move(c
     connectCommands();
     describeForUsers();
     installDayView(*door_, *this, *clientArea_);
+    installMonthView(*door_, *this, *clientArea_);
     new DateBoxKeys(*door_, {txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4], txtYMD[5]},
                     this);
     Form_Load();
@@ -307,6 +309,8 @@ std::vector<Form1::NamedControl> Form1::namedControls() const {
          QStringLiteral("入力した日時と場所で計算します（Enter キーでも計算します）。"
                         "\nF2 キー、またはウィンドウの右クリックの「一日の動き (F2)」で、"
                         "その日の太陽と月の高度と出入りの時刻を別のウィンドウに表示します。"
+                        "\nF3 キー、または右クリックの「月の暦 (F3)」で、その月の日ごとの出入り"
+                        "と方位、旧暦、月相、二十四節気を表示します。"
                         "\n年・月・日・時・分・秒の欄では ↑ ↓ キーで1つずつ進め・戻して"
                         "計算します。"),
          !COPIED},

@@ -34,4 +34,8 @@ QString startFileFailureMessage(const StartFileWriteFailure& failure) {
            QDir::toNativeSeparators(failure.path);
 }
 
+QString startFileFailureReason(const StartFileWriteFailure& failure) {
+    return reasonText(failure);
+}
+
 }  // namespace app

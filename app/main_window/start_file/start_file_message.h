@@ -12,4 +12,8 @@ namespace app {
 // path. The system's own (English) words for the failure are left out.
 QString startFileFailureMessage(const StartFileWriteFailure& failure);
 
+// Given a failed write of a file through writeStartFileAt (the start file or any other);
+// returns the sentence in Japanese that names the reason.
+QString startFileFailureReason(const StartFileWriteFailure& failure);
+
 }  // namespace app
