@@ -3,11 +3,8 @@
 // chart back to the main window.
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QString>
-
 #include "app/day_window/day_window.h"
+#include "app/main_window/side_window_controller.h"
 
 class QWidget;
 
@@ -20,32 +17,22 @@ inline constexpr char DAY_WINDOW_ACTION_TEXT[] = "一日の動き (F2)";
 
 // Opens the day window and keeps it following the calculations of the main window behind
 // `door`; calculates at the time pointed at on its chart.
-class DayViewController : public QObject {
+class DayViewController : public SideWindowController {
     Q_OBJECT
   public:
     // Given the main window's door and the main window itself, which the day window stands
     // beside and closes with.
     DayViewController(MainWindowDoor& door, QWidget& mainWindow);
 
-    // Shows the day window beside the main window (making it the first time), raised, with
-    // the day of the latest calculation.
-    void open();
     // The day window, once made; nothing before.
-    DayWindow* window() const { return window_; }
+    DayWindow* window() const { return static_cast<DayWindow*>(sideWindow()); }
 
   private:
-    void followCalculation();
-    void followRefusal(const QString& reason);
-    void showLatest();
+    QWidget* makeWindow(QWidget& mainWindow) override;
+    void showRefusal(const QString& reason) override;
+    void showCalculation(const astro::WorkingVariables& latest) override;
     // Calculates at a time of the chart's day.
     void pointAt(int minuteOfDay);
-
-    MainWindowDoor& door_;
-    QWidget& mainWindow_;
-    QPointer<DayWindow> window_;
-    // Why the latest calculation was refused; empty when it ran.
-    QString refusal_;
-    bool calculated_ = false;
 };
 
 // Installs on the main window behind `door`: F2 and an entry of `menuArea`'s right-click menu

@@ -2,10 +2,7 @@
 // menu, following every calculation, and calculating at the day chosen in it.
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QString>
-
+#include "app/main_window/side_window_controller.h"
 #include "app/month_window/month_window.h"
 
 class QWidget;
@@ -19,32 +16,22 @@ inline constexpr char MONTH_WINDOW_ACTION_TEXT[] = "月の暦 (F3)";
 
 // Opens the month window and keeps it following the calculations of the main window behind
 // `door`; a day chosen in it is calculated at the main window's time of day.
-class MonthViewController : public QObject {
+class MonthViewController : public SideWindowController {
     Q_OBJECT
   public:
     // Given the main window's door and the main window itself, which the month window stands
     // beside and closes with.
     MonthViewController(MainWindowDoor& door, QWidget& mainWindow);
 
-    // Shows the month window beside the main window (making it the first time), raised, with
-    // the month of the latest calculation.
-    void open();
     // The month window, once made; nothing before.
-    MonthWindow* window() const { return window_; }
+    MonthWindow* window() const { return static_cast<MonthWindow*>(sideWindow()); }
 
   private:
-    void followCalculation();
-    void followRefusal(const QString& reason);
-    void showLatest();
+    QWidget* makeWindow(QWidget& mainWindow) override;
+    void showRefusal(const QString& reason) override;
+    void showCalculation(const astro::WorkingVariables& latest) override;
     // Calculates at `year`-`month`-`day` and the time of the latest calculation.
     void chooseDay(int year, int month, int day);
-
-    MainWindowDoor& door_;
-    QWidget& mainWindow_;
-    QPointer<MonthWindow> window_;
-    // Why the latest calculation was refused; empty when it ran.
-    QString refusal_;
-    bool calculated_ = false;
 };
 
 // Installs on the main window behind `door`: F3 and an entry of `menuArea`'s right-click
