@@ -11,6 +11,7 @@
 
 #include "app/controls/application_setup.h"
 #include "app/controls/box_text.h"
+#include "app/controls/side_window_look.h"
 #include "app/core/city_table.h"
 #include "app/core/coordinate_text.h"
 #include "app/core/day_summary.h"
@@ -26,21 +27,13 @@ namespace {
 // chart; the curves bend little enough between them to look smooth.
 constexpr int ALTITUDE_STEPS = 288;
 
-// The window's own colours, the same by day and by night (the chart's ground and ink).
-const QColor GROUND(0xf5, 0xf7, 0xfa);
-const QColor INK(0x1f, 0x29, 0x33);
-const QColor FAINT_INK(0x4a, 0x55, 0x63);
-const QColor WARNING_INK(0xa3, 0x1b, 0x29);
-
 // The list's columns in its grid: name and value of each, a stretching gap between.
 constexpr int SUN_COLUMN = 0;
 constexpr int TWILIGHT_COLUMN = 3;
 constexpr int MOON_COLUMN = 6;
 
-// Point sizes of the list and of the heading, in the face the main window uses.
+// Point size of the list, in the face the main window uses.
 constexpr double TEXT_POINT_SIZE = 11.0;
-constexpr double HEADING_POINT_SIZE = 13.0;
-constexpr double FOOTNOTE_POINT_SIZE = 9.0;
 
 std::string decimalSeparator() {
     return QLocale().decimalPoint().toStdString();
@@ -77,24 +70,14 @@ const char FOOTNOTE[] =
 }  // namespace
 
 DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("DayWindow"));
-    setWindowTitle(QStringLiteral("一日の動き"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, GROUND);
-    palette.setColor(QPalette::WindowText, INK);
-    palette.setColor(QPalette::Text, INK);
-    palette.setColor(QPalette::Base, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    setFont(controlFont(TEXT_POINT_SIZE));
+    dressSideWindow(*this, "DayWindow", "一日の動き", TEXT_POINT_SIZE);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(6);
 
     heading_ = new QLabel(this);
-    heading_->setFont(controlFont(HEADING_POINT_SIZE));
+    heading_->setFont(controlFont(SIDE_HEADING_POINT_SIZE));
     heading_->setAccessibleName(QStringLiteral("日付と場所"));
     layout->addWidget(heading_);
 
@@ -125,21 +108,10 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     notes_->setAccessibleName(QStringLiteral("一日中出ている・出ない天体"));
     layout->addWidget(notes_);
 
-    message_ = new QLabel(this);
-    QPalette warning = message_->palette();
-    warning.setColor(QPalette::WindowText, WARNING_INK);
-    message_->setPalette(warning);
-    message_->setAccessibleName(QStringLiteral("表示できない理由"));
-    message_->hide();
+    message_ = reasonLabel(this);
     layout->addWidget(message_);
 
-    auto* footnote = new QLabel(QString::fromUtf8(FOOTNOTE), this);
-    footnote->setWordWrap(true);
-    footnote->setFont(controlFont(FOOTNOTE_POINT_SIZE));
-    QPalette faint = footnote->palette();
-    faint.setColor(QPalette::WindowText, FAINT_INK);
-    footnote->setPalette(faint);
-    layout->addWidget(footnote);
+    layout->addWidget(footnoteLabel(FOOTNOTE, this));
 
     auto* copy = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
     copy->setContext(Qt::WindowShortcut);

@@ -18,6 +18,7 @@
 
 #include "app/controls/application_setup.h"
 #include "app/controls/box_text.h"
+#include "app/controls/side_window_look.h"
 #include "app/core/almanac_calendar.h"
 #include "app/core/city_table.h"
 #include "app/core/coordinate_text.h"
@@ -34,16 +35,8 @@ namespace {
 constexpr int MONTHS_PER_YEAR = 12;
 constexpr int JST_OFFSET_SECONDS = 9 * 3600;
 
-// The window's own colours, as the day window's.
-const QColor GROUND(0xf5, 0xf7, 0xfa);
-const QColor INK(0x1f, 0x29, 0x33);
-const QColor FAINT_INK(0x4a, 0x55, 0x63);
-const QColor WARNING_INK(0xa3, 0x1b, 0x29);
-
-// Point sizes of the table, the heading and the footnote, in the main window's face.
+// Point size of the table, in the main window's face.
 constexpr double TEXT_POINT_SIZE = 10.0;
-constexpr double HEADING_POINT_SIZE = 13.0;
-constexpr double FOOTNOTE_POINT_SIZE = 9.0;
 
 const char FOOTNOTE[] =
     "時刻は日本標準時で、1分未満を四捨五入しています。方位は北を 0°、東を 90° とする、"
@@ -97,17 +90,7 @@ std::optional<QString> saveSafely(const QString& path, const std::string& conten
 
 MonthWindow::MonthWindow(QWidget* parent, Today today)
     : QWidget(parent, Qt::Window), today_(today ? std::move(today) : Today(systemToday)) {
-    setObjectName(QStringLiteral("MonthWindow"));
-    setWindowTitle(QStringLiteral("月の暦"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, GROUND);
-    palette.setColor(QPalette::WindowText, INK);
-    palette.setColor(QPalette::Text, INK);
-    palette.setColor(QPalette::Base, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    setFont(controlFont(TEXT_POINT_SIZE));
+    dressSideWindow(*this, "MonthWindow", "月の暦", TEXT_POINT_SIZE);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -115,7 +98,7 @@ MonthWindow::MonthWindow(QWidget* parent, Today today)
 
     auto* top = new QHBoxLayout;
     heading_ = new QLabel(this);
-    heading_->setFont(controlFont(HEADING_POINT_SIZE));
+    heading_->setFont(controlFont(SIDE_HEADING_POINT_SIZE));
     heading_->setAccessibleName(QStringLiteral("月と場所"));
     top->addWidget(heading_, 1);
     previous_ = button("◀ 前の月", "前の月を表示します (PageUp)", this);
@@ -130,12 +113,7 @@ MonthWindow::MonthWindow(QWidget* parent, Today today)
     phasesAndTerms_->setAccessibleName(QStringLiteral("この月の月相と二十四節気"));
     layout->addWidget(phasesAndTerms_);
 
-    message_ = new QLabel(this);
-    QPalette warning = message_->palette();
-    warning.setColor(QPalette::WindowText, WARNING_INK);
-    message_->setPalette(warning);
-    message_->setAccessibleName(QStringLiteral("表示できない理由"));
-    message_->hide();
+    message_ = reasonLabel(this);
     layout->addWidget(message_);
 
     model_ = new MonthModel(this);
@@ -165,13 +143,7 @@ MonthWindow::MonthWindow(QWidget* parent, Today today)
     bottom->addStretch(1);
     layout->addLayout(bottom);
 
-    auto* footnote = new QLabel(QString::fromUtf8(FOOTNOTE), this);
-    footnote->setWordWrap(true);
-    footnote->setFont(controlFont(FOOTNOTE_POINT_SIZE));
-    QPalette faint = footnote->palette();
-    faint.setColor(QPalette::WindowText, FAINT_INK);
-    footnote->setPalette(faint);
-    layout->addWidget(footnote);
+    layout->addWidget(footnoteLabel(FOOTNOTE, this));
 
     connect(previous_, &QPushButton::clicked, this, [this] { stepMonth(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { stepMonth(1); });
