@@ -1,8 +1,9 @@
-// Starts the window.
+// Starts the window, or with a command prints its figures and exits without one.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/cli/command_line.h"
 #include "app/controls/application_setup.h"
 #include "app/main_window/form1.h"
 
@@ -21,6 +22,7 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (app::cli::wantsCommand(argc, argv)) return app::cli::commandMain(argc, argv);
     if (!hasDisplay()) {
         std::fprintf(stderr,
                      "%s: no display to open the window on; start it from a desktop session, or "

@@ -35,6 +35,7 @@ set(expected
     "-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/${id}.png"
     "-rw-r--r-- ./usr/share/metainfo/${id}.metainfo.xml"
     "-rw-r--r-- ./usr/share/man/man1/sunmoonpos.1.gz"
+    "-rw-r--r-- ./usr/share/bash-completion/completions/sunmoonpos"
     "-rw-r--r-- ./usr/share/doc/sunmoonpos/copyright"
     "-rw-r--r-- ./usr/share/doc/sunmoonpos/changelog.gz")
 set(found "")
@@ -67,6 +68,13 @@ run_checked(ignored dpkg-deb --extract "${deb}" "${OUTPUT_DIR}/root")
 run_checked(kind file --brief "${OUTPUT_DIR}/root/usr/bin/sunmoonpos")
 if(NOT kind MATCHES ", stripped")
     message(FATAL_ERROR "the packed program is not stripped: ${kind}")
+endif()
+
+# The completion file, read by bash, completes the program's commands.
+run_checked(completed bash -c
+    "source '${OUTPUT_DIR}/root/usr/share/bash-completion/completions/sunmoonpos' && complete -p sunmoonpos")
+if(NOT completed MATCHES "-F _sunmoonpos sunmoonpos")
+    message(FATAL_ERROR "the completion file completes nothing for sunmoonpos: ${completed}")
 endif()
 
 # The control fields.
