@@ -45,6 +45,17 @@ constexpr double LONGITUDE_LIMIT_DEG = 180.0;
 constexpr ClockTime NOON{12, 0, 0};
 constexpr int JST_OFFSET_S = 9 * 3600;
 
+// The options the toolkit takes for the window itself, with one dash or two.
+constexpr const char* TOOLKIT_OPTIONS[] = {"platform",        "platformpluginpath",
+                                           "platformtheme",   "plugin",
+                                           "qwindowgeometry", "qwindowicon",
+                                           "qwindowtitle",    "reverse",
+                                           "session",         "style",
+                                           "stylesheet",      "widgetcount",
+                                           "display",         "geometry",
+                                           "qmljsdebugger",   "nograb",
+                                           "dograb",          "sync"};
+
 // The commands, with the arguments they take and what they do.
 struct CommandSpec {
     const char* name;
@@ -156,9 +167,6 @@ void describeCommand(QCommandLineParser& parser, CommandOptions& options, const 
         parser.addOption(options.to);
         parser.addOption(options.step);
     }
-    parser.addPositionalArgument(
-        QString::fromUtf8(spec.name), QString::fromUtf8(spec.description),
-        QString::fromUtf8(spec.name) + ' ' + QString::fromUtf8(spec.arguments));
 }
 
 // The parser's complaint in Japanese.
@@ -287,9 +295,8 @@ Outcome runDay(const astro::CivilTime& t, const Place& place, OutputFormat forma
     const DaySummary summary = summariseDay(events, samples, astro::moonAge(*julianDay), separator);
 
     std::vector<NamedValue> values;
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", t.year, t.month, t.day);
-    values.emplace_back("日付", date);
+    const std::string instant = isoInstant(t);
+    values.emplace_back("日付", instant.substr(0, instant.find('T')));
     values.emplace_back(std::string(PLACE_FIELD_NAME), place.caption);
     values.emplace_back(std::string(enteredFieldName(astro::LATITUDE)),
                         coordinateText(place.latitude));
@@ -454,10 +461,15 @@ std::string failureLine(const Failure& failure) {
 bool wantsCommand(int argc, const char* const* argv) {
     if (argc < 2 || argv[1] == nullptr) return false;
     const std::string first = argv[1];
-    for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"}) {
-        if (first == option) return true;
+    if (first == "-h" || first == "-v") return true;
+    if (first.empty() || first[0] != '-') return true;
+    if (first.compare(0, 2, "--") != 0) return false;
+    // The toolkit takes its own options with one dash or two; the rest are the commands'.
+    const std::string name = first.substr(2, first.find('=') - 2);
+    for (const char* toolkitOption : TOOLKIT_OPTIONS) {
+        if (name == toolkitOption) return false;
     }
-    return !first.empty() && first[0] != '-';
+    return true;
 }
 
 CommandResult runCommand(const QStringList& arguments, const Clock& clock) {
@@ -508,8 +520,11 @@ CommandResult runCommand(const QStringList& arguments, const Clock& clock) {
     commandArguments[0] = QString::fromUtf8(PROGRAM);
     if (!parser.parse(commandArguments)) return fail(parserFailure(parser));
     if (parser.isSet(options.help)) {
-        result.out = utf8(parser.helpText());
-        // The command's name stands first among the arguments it is given.
+        // The toolkit's usage line names the program by its path and leaves the command out.
+        const std::string text = utf8(parser.helpText());
+        result.out = std::string("使い方: ") + PROGRAM + " " + spec->name + " " + spec->arguments +
+                     (*spec->arguments != '\0' ? " " : "") + "[オプション]" +
+                     text.substr(text.find('\n'));
         return result;
     }
     Outcome outcome = runParsed(*spec, parser, options, clock);

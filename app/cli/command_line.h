@@ -17,9 +17,9 @@ inline constexpr int EXIT_REFUSED = 1;
 inline constexpr int EXIT_USAGE = 2;
 
 // Whether the arguments (argv[1] on) ask for a command rather than the window: a first
-// argument that is a command name, --help, -h, --help-all, --version or -v, or any word not
-// starting with "-" (an unknown command, which is then reported). The window's own
-// toolkit options (-platform, -style, ...) still go to the window.
+// argument that is -h or -v, any word not starting with "-" (a command, or an unknown one,
+// which is then reported), or any option with two dashes but the toolkit's own. The
+// toolkit's options for the window (-platform, --style, ...) still go to the window.
 bool wantsCommand(int argc, const char* const* argv);
 
 // What a command printed and how it ended.

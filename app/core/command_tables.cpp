@@ -7,6 +7,7 @@
 #include "app/core/coordinate_text.h"
 #include "app/core/day_summary.h"
 #include "app/core/month_text.h"
+#include "astro/almanac_range.h"
 
 namespace app {
 
@@ -61,10 +62,11 @@ const char* markKindName(MarkKind kind) {
     return "";
 }
 
-// "2026-12-09".
+// "2026-12-09"; a year before 1 as "-0044", its digits padded after the sign.
 std::string isoDate(int year, int month, int day) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", year < 0 ? "-" : "",
+                  year < 0 ? -year : year, month, day);
     return text;
 }
 
@@ -89,10 +91,9 @@ std::string jsonString(std::string_view text) {
 }
 
 std::string isoInstant(const astro::CivilTime& t) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d+09:00", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
+    char time[32];
+    std::snprintf(time, sizeof time, "T%02d:%02d:%02d+09:00", t.hour, t.minute, t.second);
+    return isoDate(t.year, t.month, t.day) + time;
 }
 
 std::vector<NamedValue> namedValuesOfLines(std::string_view lines) {
@@ -161,6 +162,9 @@ std::string monthText(const MonthTable& table, OutputFormat format,
 }
 
 std::string almanacText(int year, OutputFormat format) {
+    // The first hours of 2401 in JST are still 2400 in UT, and the search finds them; the year
+    // is the almanac's or refused as a whole.
+    if (year < astro::ALMANAC_FIRST_YEAR || year > astro::ALMANAC_LAST_YEAR) return std::string();
     if (format == OutputFormat::Ics) return almanacCalendar(year);
     std::vector<std::vector<std::string>> rows;
     std::vector<AlmanacMark> marks;

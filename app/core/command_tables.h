@@ -47,7 +47,7 @@ std::string monthText(const MonthTable& table, OutputFormat format,
 // header 日付, 時刻, 種類, 名前, in JSON an array of objects {"date", "time", "instant",
 // "kind", "name"}, "time" as in TSV and "instant" the JST instant to the second with "+09:00"
 // (both null for a 雑節 that is a date only). iCalendar as the calendar
-// file. The empty text outside the almanac's years.
+// file. The empty text for a year outside the almanac's, 1800 to 2400.
 std::string almanacText(int year, OutputFormat format);
 
 }  // namespace app
