@@ -36,8 +36,9 @@ namespace {
 constexpr char PROGRAM[] = "sunmoonpos";
 // Samples of the day's altitudes, as many as the day window draws its chart from.
 constexpr int DAY_ALTITUDE_STEPS = 288;
-// The most rows a series is made with (a year at one-second steps would be 31.5 million).
-constexpr long long SERIES_ROWS_MAX = 10'000'000;
+// The most rows a series is made with: a year at eight-second steps. The table is made whole
+// before it is printed, a few hundred megabytes at most.
+constexpr long long SERIES_ROWS_MAX = 4'000'000;
 constexpr long long SECONDS_PER_DAY = 86'400;
 constexpr double LATITUDE_LIMIT_DEG = 90.0;
 constexpr double LONGITUDE_LIMIT_DEG = 180.0;

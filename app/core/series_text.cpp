@@ -1,5 +1,6 @@
 #include "app/core/series_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -18,8 +19,10 @@ constexpr const char* COLUMN_NAMES[SERIES_COLUMN_COUNT] = {
 // that no "-0.000000" is printed.
 constexpr int FIGURE_DECIMALS = 6;
 constexpr double HALF_LAST_UNIT = 5e-7;
-// Bytes a row takes at most in any format, for reserving the text.
-constexpr std::size_t ROW_BYTES_MAX = 400;
+// Bytes a row takes in TSV or CSV and in JSON, about, for reserving the text.
+constexpr std::size_t DELIMITED_ROW_BYTES = 128;
+constexpr std::size_t JSON_ROW_BYTES = 300;
+constexpr std::size_t HEADER_BYTES = 256;
 constexpr long long SECONDS_PER_MINUTE = 60;
 constexpr long long SECONDS_PER_HOUR = 3600;
 constexpr long long SECONDS_PER_DAY = 86400;
@@ -176,7 +179,10 @@ astro::CivilTime advancedBy(const astro::CivilTime& time, long long seconds) {
 SeriesTable seriesTable(const SeriesRequest& request, SeriesFormat format) {
     SeriesTable table;
     std::string& text = table.text;
-    text.reserve(static_cast<std::size_t>(request.rowCount) * ROW_BYTES_MAX / 2 + ROW_BYTES_MAX);
+    const std::size_t rowBytes =
+        format == SeriesFormat::Json ? JSON_ROW_BYTES : DELIMITED_ROW_BYTES;
+    text.reserve(static_cast<std::size_t>(std::max(request.rowCount, 0LL)) * rowBytes +
+                 HEADER_BYTES);
     RowWriter out(text);
     if (format == SeriesFormat::Json) {
         out.put('[');
