@@ -1,10 +1,13 @@
 // The commands' figures against the window's own for the same instant and place: `at` prints
-// the window's copy, `series` its figures, `day` the day window's rows and `month` its risings.
+// the window's copy, `series` its figures, `day` the day window's rows and `month` its risings;
+// and which arguments reach the commands, and the JSON strings they print.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWindow>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/cli/command_line.h"
 #include "app/core/command_tables.h"
@@ -108,6 +111,48 @@ TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
             .split(',');
     EXPECT_EQ(eighth.at(0), "2024-12-08");
     EXPECT_EQ(eighth.at(4), day->rowValue(QStringLiteral("日の出")));
+}
+
+}  // namespace
+
+namespace {
+
+// Which first arguments go to the commands and which still open the window: a fault here
+// would open a window from a script, or take the toolkit's own options for unknown ones.
+TEST(CommandRouting, CommandsAndTheirOptionsGoToTheCommandsTheToolkitsToTheWindow) {
+    const std::pair<std::vector<const char*>, bool> cases[] = {
+        {{"sunmoonpos"}, false},
+        {{"sunmoonpos", "at"}, true},
+        {{"sunmoonpos", "frobnicate"}, true},  // an unknown command, reported as one
+        {{"sunmoonpos", "--help"}, true},
+        {{"sunmoonpos", "-h"}, true},
+        {{"sunmoonpos", "--version"}, true},
+        {{"sunmoonpos", "-v"}, true},
+        {{"sunmoonpos", "--frob"}, true},
+        {{"sunmoonpos", "--format=csv"}, true},
+        {{"sunmoonpos", "-platform", "offscreen"}, false},
+        {{"sunmoonpos", "--platform", "offscreen"}, false},
+        {{"sunmoonpos", "--style=fusion"}, false},
+        {{"sunmoonpos", "-reverse"}, false},
+    };
+    for (const auto& [arguments, command] : cases) {
+        EXPECT_EQ(app::cli::wantsCommand(static_cast<int>(arguments.size()), arguments.data()),
+                  command)
+            << arguments.back();
+    }
+}
+
+// JSON strings: what a place name or a cell could hold that would break a JSON reader.
+TEST(CommandTables, JsonStringsEscapeQuotesBackslashesAndControlCharacters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"東京", "\"東京\""},
+        {"a\"b", "\"a\\\"b\""},
+        {"a\\b", "\"a\\\\b\""},
+        {"a\tb\nc\r", "\"a\\u0009b\\u000ac\\u000d\""},
+        {std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
+        {"", "\"\""},
+    };
+    for (const auto& [text, json] : cases) EXPECT_EQ(app::jsonString(text), json);
 }
 
 }  // namespace
