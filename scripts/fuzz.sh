@@ -17,7 +17,7 @@ seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(fuzz_number_reading fuzz_start_file fuzz_calculation)
+    targets=(fuzz_number_reading fuzz_start_file fuzz_calculation fuzz_command_values)
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

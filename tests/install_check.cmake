@@ -40,6 +40,8 @@ foreach(path bin/sunmoonpos
              share/icons/hicolor/128x128/apps/${id}.png
              share/metainfo/${id}.metainfo.xml
              share/man/man1/sunmoonpos.1.gz
+             share/bash-completion/completions/sunmoonpos
+             ${WINDOW_MODULE_DIR}/sunmoonpos-window.so
              share/doc/sunmoonpos/copyright)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")

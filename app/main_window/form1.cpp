@@ -30,8 +30,9 @@
 #include "app/core/city_table.h"
 #include "app/core/colour_scheme.h"
 #include "app/core/coordinate_text.h"
-#include "app/core/number_format.h"
 #include "app/core/refusal_message.h"
+#include "app/core/shown_fields.h"
+#include "app/core/start_place.h"
 #include "app/day_window/day_view_controller.h"
 #include "app/main_window/date_box_keys.h"
 #include "app/main_window/drawing_surface.h"
@@ -46,22 +47,11 @@ namespace app {
 
 namespace {
 
-// The start file, in the working directory.
-constexpr char START_FILE_NAME[] = "pstart.txt";
-
 // Sets the colour of one palette role of a widget.
 void setRoleColour(QWidget* widget, QPalette::ColorRole role, const Rgb& rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, toQColor(rgb));
     widget->setPalette(palette);
-}
-
-// `value` in a format pattern with `decimals` places and the locale's decimal separator.
-QString formatted(double value, int decimals) {
-    const QByteArray separator = QLocale().decimalPoint().toUtf8();
-    return fromUtf8(formatFixed(
-        value, decimals,
-        std::string_view(separator.constData(), static_cast<std::size_t>(separator.size()))));
 }
 
 // A label's alignment: its caption at the top, to the left or to the right as laid out.
@@ -275,6 +265,7 @@ std::vector<Form1::NamedControl> Form1::namedControls() const {
     const QString azimuth = QStringLiteral("度。北を0度として東回り（東90度、南180度、西270度）。");
     const QString hours = QStringLiteral("時（1時は15度）。");
     auto field = [](astro::EnteredField f) { return fromUtf8(enteredFieldName(f)); };
+    auto result = [](ResultField f) { return fromUtf8(resultFieldName(f)); };
     constexpr bool COPIED = true;
     return {
         {txtYMD[0], field(astro::YEAR), jst, COPIED},
@@ -285,21 +276,21 @@ std::vector<Form1::NamedControl> Form1::namedControls() const {
         {txtYMD[5], field(astro::SECOND), jst, COPIED},
         {txtIDO, field(astro::LATITUDE), QStringLiteral("度。北緯が正、南緯が負。"), COPIED},
         {txtKEIDO, field(astro::LONGITUDE), QStringLiteral("度。東経が正、西経が負。"), COPIED},
-        {Label10, QStringLiteral("場所"), QString(), COPIED},
-        {Label11[0], QStringLiteral("太陽 赤径"), hours, COPIED},
-        {Label12[0], QStringLiteral("太陽 赤緯"), QStringLiteral("度。"), COPIED},
-        {Label15[0], QStringLiteral("太陽 高度"), geometric, COPIED},
-        {Label16[0], QStringLiteral("太陽 方位"), azimuth, COPIED},
-        {Label11[1], QStringLiteral("月 赤径"), hours, COPIED},
-        {Label12[1], QStringLiteral("月 赤緯"), QStringLiteral("度。"), COPIED},
-        {Label15[1], QStringLiteral("月 高度"), geometric, COPIED},
-        {Label16[1], QStringLiteral("月 方位"), azimuth, COPIED},
-        {Label32, QStringLiteral("均時差"),
+        {Label10, fromUtf8(PLACE_FIELD_NAME), QString(), COPIED},
+        {Label11[0], result(SUN_RIGHT_ASCENSION), hours, COPIED},
+        {Label12[0], result(SUN_DECLINATION), QStringLiteral("度。"), COPIED},
+        {Label15[0], result(SUN_ALTITUDE), geometric, COPIED},
+        {Label16[0], result(SUN_AZIMUTH), azimuth, COPIED},
+        {Label11[1], result(MOON_RIGHT_ASCENSION), hours, COPIED},
+        {Label12[1], result(MOON_DECLINATION), QStringLiteral("度。"), COPIED},
+        {Label15[1], result(MOON_ALTITUDE), geometric, COPIED},
+        {Label16[1], result(MOON_AZIMUTH), azimuth, COPIED},
+        {Label32, result(EQUATION_OF_TIME),
          QStringLiteral("平均太陽と視太陽の赤径の差（分・秒）。"), COPIED},
-        {Label30, QStringLiteral("輝面率"),
+        {Label30, result(ILLUMINATED_FRACTION),
          QStringLiteral("月の輝いている割合。(+)は1時間後に増える、(-)は減ることを示します。"),
          COPIED},
-        {Label24, QStringLiteral("天頂方向角"),
+        {Label24, result(LIMB_ZENITH_ANGLE),
          QStringLiteral("度。天頂方向から測った、月の輝いている縁の向き。"), COPIED},
         {lstCITY, QStringLiteral("場所の一覧"),
          QStringLiteral("場所を選んで「場所の決定」を押すと緯度・経度が入ります。"), !COPIED},
@@ -343,9 +334,6 @@ std::vector<QLabel*> Form1::labels() const {
 }
 
 void Form1::Form_Load() {
-    int savedListPosition = DEFAULT_CITY_POSITION;
-    double startLatitude = 35.65;
-    double startLongitude = 139.75;
     vars_.dayNightFlag = DAY_FLAG;
     for (QWidget* input :
          std::initializer_list<QWidget*>{txtYMD[0], txtYMD[1], txtYMD[2], txtYMD[3], txtYMD[4],
@@ -358,17 +346,8 @@ void Form1::Form_Load() {
     setRoleColour(lstCITY, QPalette::Window, INPUT_BACKGROUND);
     applyColourScheme();
 
-    const StartFileFields saved = readStartFileAt(QDir::current().filePath(START_FILE_NAME));
-    if (saved.listPosition) savedListPosition = *saved.listPosition;
-    if (saved.latitude) startLatitude = *saved.latitude;
-    if (saved.longitude) startLongitude = *saved.longitude;
-    // A position that names no place (a file edited by hand, or -1 for no selection)
-    // starts as a missing file does.
-    if (!cityAtListPosition(savedListPosition)) {
-        savedListPosition = DEFAULT_CITY_POSITION;
-        startLatitude = 35.65;
-        startLongitude = 139.75;
-    }
+    const StartPlace start =
+        startPlaceOf(readStartFileAt(QDir::current().filePath(START_FILE_NAME)));
 
     vars_.dayNightFlag = NIGHT_FLAG;
     fillDateAndTimeFromClock();
@@ -377,14 +356,10 @@ void Form1::Form_Load() {
         auto* item = new QListWidgetItem(fromUtf8(city.name), lstCITY);
         item->setToolTip(item->text());
     }
-    lstCITY->setCurrentRow(savedListPosition);
+    lstCITY->setCurrentRow(start.listPosition);
     Label10->setText(lstCITY->currentItem()->text());
-    if (savedListPosition != TYPED_COORDINATES_POSITION) {
-        putCoordinatesOfListPosition(savedListPosition);
-    } else {
-        txtIDO->setText(fromUtf8(coordinateText(startLatitude)));
-        txtKEIDO->setText(fromUtf8(coordinateText(startLongitude)));
-    }
+    txtIDO->setText(fromUtf8(coordinateText(start.latitude)));
+    txtKEIDO->setText(fromUtf8(coordinateText(start.longitude)));
     Command4_Click();
 }
 
@@ -490,15 +465,18 @@ void Form1::Command4_Click() {
 }
 
 void Form1::showCalculation(const CalculationShown& shown) {
-    Label11[0]->setText(formatted(shown.sun.rightAscension, 2));
-    Label12[0]->setText(formatted(shown.sun.declination, 2));
-    Label15[0]->setText(formatted(shown.sun.altitude, 2));
-    Label16[0]->setText(formatted(shown.sun.azimuth, 2));
-    Label11[1]->setText(formatted(shown.moon.rightAscension, 2));
-    Label12[1]->setText(formatted(shown.moon.declination, 2));
-    Label15[1]->setText(formatted(shown.moon.altitude, 2));
-    Label16[1]->setText(formatted(shown.moon.azimuth, 2));
-    Label32->setText(fromUtf8(shown.equationOfTimeCaption));
+    const QByteArray separator = QLocale().decimalPoint().toUtf8();
+    const ResultTexts texts = resultTexts(
+        shown, std::string_view(separator.constData(), static_cast<std::size_t>(separator.size())));
+    Label11[0]->setText(fromUtf8(texts[SUN_RIGHT_ASCENSION]));
+    Label12[0]->setText(fromUtf8(texts[SUN_DECLINATION]));
+    Label15[0]->setText(fromUtf8(texts[SUN_ALTITUDE]));
+    Label16[0]->setText(fromUtf8(texts[SUN_AZIMUTH]));
+    Label11[1]->setText(fromUtf8(texts[MOON_RIGHT_ASCENSION]));
+    Label12[1]->setText(fromUtf8(texts[MOON_DECLINATION]));
+    Label15[1]->setText(fromUtf8(texts[MOON_ALTITUDE]));
+    Label16[1]->setText(fromUtf8(texts[MOON_AZIMUTH]));
+    Label32->setText(fromUtf8(texts[EQUATION_OF_TIME]));
     clientArea_->clear();
     for (QLabel* label : {Label22, Label21, Label30, Label23, Label24}) label->clear();
     if (!shown.moonUp) return;
@@ -506,9 +484,8 @@ void Form1::showCalculation(const CalculationShown& shown) {
     Label22->setText(QStringLiteral("月の位相"));
     Label21->setText(QStringLiteral("輝面率 ： "));
     Label23->setText(QStringLiteral("天頂方向角 ： "));
-    Label30->setText(formatted(shown.illuminatedFraction, 3) +
-                     (shown.fractionGrowing ? QStringLiteral("(+)") : QStringLiteral("(-)")));
-    Label24->setText(formatted(shown.limbZenithAngle_deg, 1));
+    Label30->setText(fromUtf8(texts[ILLUMINATED_FRACTION]));
+    Label24->setText(fromUtf8(texts[LIMB_ZENITH_ANGLE]));
 }
 
 void Form1::clearResults() {

@@ -35,6 +35,8 @@ set(expected
     "-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/${id}.png"
     "-rw-r--r-- ./usr/share/metainfo/${id}.metainfo.xml"
     "-rw-r--r-- ./usr/share/man/man1/sunmoonpos.1.gz"
+    "-rw-r--r-- ./usr/share/bash-completion/completions/sunmoonpos"
+    "-rw-r--r-- ./usr/${WINDOW_MODULE_DIR}/sunmoonpos-window.so"
     "-rw-r--r-- ./usr/share/doc/sunmoonpos/copyright"
     "-rw-r--r-- ./usr/share/doc/sunmoonpos/changelog.gz")
 set(found "")
@@ -67,6 +69,27 @@ run_checked(ignored dpkg-deb --extract "${deb}" "${OUTPUT_DIR}/root")
 run_checked(kind file --brief "${OUTPUT_DIR}/root/usr/bin/sunmoonpos")
 if(NOT kind MATCHES ", stripped")
     message(FATAL_ERROR "the packed program is not stripped: ${kind}")
+endif()
+
+# The packed program finds its window's module where the package put it: without a display
+# the module itself says there is none. Its commands need no display either.
+execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+                        "${OUTPUT_DIR}/root/usr/bin/sunmoonpos"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT errors MATCHES "no display to open the window on")
+    message(FATAL_ERROR "the packed program did not reach its window's module (${result}): ${errors}")
+endif()
+run_checked(version env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+            "${OUTPUT_DIR}/root/usr/bin/sunmoonpos" --version)
+if(NOT version STREQUAL "sunmoonpos ${VERSION}\n")
+    message(FATAL_ERROR "the packed program's --version: ${version}")
+endif()
+
+# The completion file, read by bash, completes the program's commands.
+run_checked(completed bash -c
+    "source '${OUTPUT_DIR}/root/usr/share/bash-completion/completions/sunmoonpos' && complete -p sunmoonpos")
+if(NOT completed MATCHES "-F _sunmoonpos sunmoonpos")
+    message(FATAL_ERROR "the completion file completes nothing for sunmoonpos: ${completed}")
 endif()
 
 # The control fields.
