@@ -14,7 +14,9 @@
 #include "app/controls/side_window_look.h"
 #include "app/core/city_table.h"
 #include "app/core/coordinate_text.h"
+#include "app/core/day_almanac.h"
 #include "app/core/day_summary.h"
+#include "app/core/month_table.h"
 #include "app/day_window/day_chart.h"
 #include "astro/day_events.h"
 #include "astro/moon_age.h"
@@ -31,6 +33,10 @@ constexpr int ALTITUDE_STEPS = 288;
 constexpr int SUN_COLUMN = 0;
 constexpr int TWILIGHT_COLUMN = 3;
 constexpr int MOON_COLUMN = 6;
+constexpr int CALENDAR_COLUMN = 9;
+
+// The row of the Moon's age at the instant, as summariseDay names it.
+constexpr char MOON_AGE_ROW[] = "月齢";
 
 // Point size of the list, in the face the main window uses.
 constexpr double TEXT_POINT_SIZE = 11.0;
@@ -92,12 +98,12 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     bold.setBold(true);
     for (const auto& [column, title] :
          {std::pair{SUN_COLUMN, "太陽"}, std::pair{TWILIGHT_COLUMN, "薄明"},
-          std::pair{MOON_COLUMN, "月"}}) {
+          std::pair{MOON_COLUMN, "月"}, std::pair{CALENDAR_COLUMN, "暦"}}) {
         auto* header = new QLabel(QString::fromUtf8(title), this);
         header->setFont(bold);
         rowsGrid_->addWidget(header, 0, column, 1, 2);
     }
-    for (const int gap : {SUN_COLUMN + 2, TWILIGHT_COLUMN + 2}) {
+    for (const int gap : {SUN_COLUMN + 2, TWILIGHT_COLUMN + 2, MOON_COLUMN + 2}) {
         rowsGrid_->setColumnMinimumWidth(gap, 12);
         rowsGrid_->setColumnStretch(gap, 1);
     }
@@ -117,7 +123,7 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, &DayWindow::copyEventText);
 
-    resize(760, 640);
+    resize(940, 660);
 }
 
 void DayWindow::showCalculation(double julianDay, double latitude, double longitude) {
@@ -131,9 +137,13 @@ void DayWindow::showCalculation(double julianDay, double latitude, double longit
     const bool sameDay = shown_ && shown_->date.year == instant->year &&
                          shown_->date.month == instant->month && shown_->date.day == instant->day &&
                          shown_->latitude == latitude && shown_->longitude == longitude;
+    instantClock_ = QStringLiteral("%1:%2")
+                        .arg(instant->hour, 2, 10, QLatin1Char('0'))
+                        .arg(instant->minute, 2, 10, QLatin1Char('0'));
     if (sameDay) {
-        moonRows_.back().value->setText(
-            QString::fromStdString(moonAgeText(moonAgeDays, decimalSeparator())));
+        if (QLabel* age = moonAgeValue()) {
+            age->setText(QString::fromStdString(moonAgeText(moonAgeDays, decimalSeparator())));
+        }
     } else {
         computeDay({instant->year, instant->month, instant->day, 0, 0, 0}, latitude, longitude,
                    moonAgeDays);
@@ -162,7 +172,15 @@ void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double
     }
     std::vector<astro::DayEvent> events =
         astro::dayEvents(date.year, date.month, date.day, latitude, longitude);
-    const DaySummary summary = summariseDay(events, samples, moonAgeDays, decimalSeparator());
+    DaySummary summary = summariseDay(events, samples, moonAgeDays, decimalSeparator());
+    std::vector<DayRow> calendar;
+    if (const std::optional<MonthRow> row =
+            monthRowOf(date.year, date.month, date.day, latitude, longitude, events)) {
+        DayAlmanacRows almanac = dayAlmanacRows(date.year, date.month, *row, decimalSeparator());
+        summary.sun.push_back(almanac.daylight);
+        summary.moon.push_back(almanac.noonMoonAge);
+        calendar = std::move(almanac.calendar);
+    }
     shown_ = ShownDay{date, latitude, longitude, samples.front().julianDay};
     placeName_ = placeAt(latitude, longitude);
     heading_->setText(dateText(date) + QStringLiteral("　") +
@@ -171,11 +189,19 @@ void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double
     fillRows(sunRows_, SUN_COLUMN, summary.sun);
     fillRows(twilightRows_, TWILIGHT_COLUMN, summary.twilight);
     fillRows(moonRows_, MOON_COLUMN, summary.moon);
+    fillRows(calendarRows_, CALENDAR_COLUMN, calendar);
     QStringList notes;
     for (const std::string& note : summary.notes) notes << QString::fromStdString(note);
     notes_->setText(notes.join(QLatin1Char('\n')));
     notes_->setVisible(!notes.isEmpty());
     chart_->setDay(std::move(samples), std::move(events));
+}
+
+QLabel* DayWindow::moonAgeValue() const {
+    for (const Row& row : moonRows_) {
+        if (row.name->text() == QString::fromUtf8(MOON_AGE_ROW)) return row.value;
+    }
+    return nullptr;
 }
 
 void DayWindow::fillRows(std::vector<Row>& rows, int column, const std::vector<DayRow>& values) {
@@ -196,7 +222,7 @@ void DayWindow::fillRows(std::vector<Row>& rows, int column, const std::vector<D
 }
 
 void DayWindow::clearRows() {
-    for (std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
+    for (std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_, &calendarRows_}) {
         for (Row& row : *rows) row.value->clear();
     }
     notes_->clear();
@@ -231,7 +257,7 @@ QStringList DayWindow::notes() const {
 }
 
 QString DayWindow::rowValue(const QString& name) const {
-    for (const std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
+    for (const std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_, &calendarRows_}) {
         for (const Row& row : *rows) {
             if (row.name->text() == name) return row.value->text();
         }
@@ -249,8 +275,16 @@ QString DayWindow::eventText() const {
         if (!placeName_.isEmpty()) line(QStringLiteral("場所"), placeName_);
         line(QStringLiteral("緯度"), QString::fromStdString(coordinateText(shown_->latitude)));
         line(QStringLiteral("経度"), QString::fromStdString(coordinateText(shown_->longitude)));
-        for (const std::vector<Row>* rows : {&sunRows_, &twilightRows_, &moonRows_}) {
-            for (const Row& row : *rows) line(row.name->text(), row.value->text());
+        for (const std::vector<Row>* rows :
+             {&sunRows_, &twilightRows_, &moonRows_, &calendarRows_}) {
+            for (const Row& row : *rows) {
+                if (row.name->text().isEmpty()) continue;
+                const bool age = row.value == moonAgeValue();
+                line(age ? row.name->text() + QStringLiteral("（") + instantClock_ +
+                               QStringLiteral("）")
+                         : row.name->text(),
+                     row.value->text());
+            }
         }
         for (const QString& note : notes()) line(QStringLiteral("備考"), note);
     } else if (!message_->text().isEmpty()) {

@@ -43,7 +43,7 @@ class DayWindow : public QWidget {
     // What a row of the list shows ("日の出" gives "06:37"); empty for no such row.
     QString rowValue(const QString& name) const;
     // Every row as "name<TAB>value" lines, preceded by the date and the place, as
-    // Ctrl+Shift+C copies them.
+    // Ctrl+Shift+C copies them; the Moon's age named with its instant, "月齢（19:30）".
     QString eventText() const;
     // How many times the day's events and curves were computed.
     int dayComputations() const { return dayComputations_; }
@@ -69,6 +69,8 @@ class DayWindow : public QWidget {
     // The rows of one column of the list, made when first needed.
     void fillRows(std::vector<Row>& rows, int column, const std::vector<DayRow>& values);
     void clearRows();
+    // The value of the row of the Moon's age at the instant; null before a day is shown.
+    QLabel* moonAgeValue() const;
     void copyEventText() const;
 
     QLabel* heading_ = nullptr;
@@ -77,6 +79,9 @@ class DayWindow : public QWidget {
     std::vector<Row> sunRows_;
     std::vector<Row> twilightRows_;
     std::vector<Row> moonRows_;
+    std::vector<Row> calendarRows_;
+    // The clock time of the instant shown, "19:30", which the copy gives the Moon's age at.
+    QString instantClock_;
     QLabel* notes_ = nullptr;
     QLabel* message_ = nullptr;
     std::optional<ShownDay> shown_;

@@ -33,6 +33,11 @@ class DayView : public WindowTest {
 
     // What the list should show for an event kind on a date at a place, straight from the
     // day's events: every time, in order, "なし" for none.
+    // A row's times without the directions of risings and settings, "06:38".
+    static QString timesOf(QString row) {
+        return row.remove(QRegularExpression(QStringLiteral(" \\(方位 \\d+°\\)")));
+    }
+
     static QString expectedTimes(int year, int month, int day, double latitude, double longitude,
                                  astro::DayEventKind kind) {
         QStringList times;
@@ -112,7 +117,7 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
     const QStringList labels = day.chart()->eventTexts();
     ASSERT_EQ(labels.size(), static_cast<int>(day.chart()->events().size()));
     for (const auto& [name, kind] : rows) {
-        EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
+        EXPECT_EQ(timesOf(day.rowValue(QString::fromUtf8(name))),
                   expectedTimes(2024, 12, 8, 35.65, 139.75, kind))
             << name;
         QStringList labelled;
@@ -120,7 +125,7 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
             if (day.chart()->events()[static_cast<std::size_t>(i)].kind == kind)
                 labelled << labels[i];
         }
-        EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
+        EXPECT_EQ(timesOf(day.rowValue(QString::fromUtf8(name))),
                   labelled.isEmpty() ? QStringLiteral("なし") : labelled.join(QStringLiteral("、")))
             << name;
     }
@@ -177,13 +182,13 @@ TEST_F(DayView, FollowsEveryCalculation) {
     enter("2024", "6", "21", "12", "0", "0", "35.65", "139.75");
     calculate();
     EXPECT_TRUE(day.heading().startsWith("2024年6月21日"));
-    EXPECT_EQ(day.rowValue("日の出"),
+    EXPECT_EQ(timesOf(day.rowValue("日の出")),
               expectedTimes(2024, 6, 21, 35.65, 139.75, astro::DayEventKind::SunRise));
     EXPECT_NE(day.rowValue("日の出"), winterSunrise);
     // Another place, typed: the coordinates as the calculation read them.
     enter("2024", "6", "21", "12", "0", "0", " 43.067x", "141.35");
     calculate();
-    EXPECT_EQ(day.rowValue("日の出"),
+    EXPECT_EQ(timesOf(day.rowValue("日の出")),
               expectedTimes(2024, 6, 21, 43.067, 141.35, astro::DayEventKind::SunRise));
     EXPECT_TRUE(day.heading().contains("札幌"));
     // Hour 25 of the 8th is 01:00 of the 9th: the 9th's events, the line at 01:00.
@@ -360,16 +365,20 @@ TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
     QApplication::clipboard()->clear();
     QTest::keyClick(&day, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4 + 3 + 6 + 4);
+    // The Sun's rows and 昼の長さ, the twilights, the Moon's and 正午月齢, 旧暦 and 六曜.
+    ASSERT_EQ(lines.size(), 4 + 4 + 6 + 5 + 2);
     for (const QString& line : lines) EXPECT_EQ(line.count('\t'), 1) << line.toStdString();
     EXPECT_EQ(lines[0], "日付\t2024年12月8日");
     EXPECT_EQ(lines[1], "場所\t東京");
     EXPECT_EQ(lines[2], "緯度\t35.65");
     EXPECT_EQ(lines[3], "経度\t139.75");
     EXPECT_EQ(lines[4], "日の出\t" + day.rowValue("日の出"));
-    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d$")));
+    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d \\(方位 \\d+°\\)$")));
     EXPECT_TRUE(lines.contains("市民薄明の始まり\t" + day.rowValue("市民薄明の始まり")));
-    EXPECT_EQ(lines.last(), "月齢\t" + day.rowValue("月齢"));
+    // The age at the instant says which instant; the age at noon follows it.
+    EXPECT_EQ(lines[lines.size() - 4], "月齢（19:30）\t" + day.rowValue("月齢"));
+    EXPECT_EQ(lines[lines.size() - 3], "正午月齢\t" + day.rowValue("正午月齢"));
+    EXPECT_EQ(lines[lines.size() - 2], "旧暦\t11月8日");
     // The main window's own copy is unchanged.
     activate(&form());
     QTest::keyClick(form().txtYMD[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
