@@ -3,11 +3,14 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 #include "app/controls/application_setup.h"
 #include "app/controls/box_text.h"
@@ -68,6 +71,14 @@ QString placeAt(double latitude, double longitude) {
     return {};
 }
 
+// A button beside the heading, which leaves Enter to the window.
+QPushButton* dayButton(const char* text, const char* tip, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setAutoDefault(false);
+    return b;
+}
+
 const char FOOTNOTE[] =
     "時刻は精密な太陽・月の位置から新聞や暦と同じ決め方で求めた日本標準時（1分未満四捨五入）で、"
     "日の出・日の入りは太陽の上の縁が、月の出・月の入りは月の中心が地平線を通る時刻（大気差 "
@@ -82,10 +93,18 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(6);
 
+    auto* top = new QHBoxLayout;
     heading_ = new QLabel(this);
     heading_->setFont(controlFont(SIDE_HEADING_POINT_SIZE));
     heading_->setAccessibleName(QStringLiteral("日付と場所"));
-    layout->addWidget(heading_);
+    top->addWidget(heading_, 1);
+    previousDay_ = dayButton("◀ 前日", "前の日を計算します (PageUp)", this);
+    nextDay_ = dayButton("翌日 ▶", "次の日を計算します (PageDown)", this);
+    top->addWidget(previousDay_);
+    top->addWidget(nextDay_);
+    layout->addLayout(top);
+    connect(previousDay_, &QPushButton::clicked, this, [this] { emit daysStepped(-1); });
+    connect(nextDay_, &QPushButton::clicked, this, [this] { emit daysStepped(1); });
 
     chart_ = new DayChart(this);
     layout->addWidget(chart_, 1);
@@ -119,9 +138,20 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     layout->addWidget(footnoteLabel(FOOTNOTE, this));
 
-    auto* copy = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
-    copy->setContext(Qt::WindowShortcut);
-    connect(copy, &QShortcut::activated, this, &DayWindow::copyEventText);
+    const std::pair<QKeySequence, std::function<void()>> keys[] = {
+        {QKeySequence(QStringLiteral("Ctrl+Shift+C")), [this] { copyEventText(); }},
+        {QKeySequence(Qt::Key_PageUp), [this] { emit daysStepped(-1); }},
+        {QKeySequence(Qt::Key_PageDown), [this] { emit daysStepped(1); }},
+        {QKeySequence(Qt::Key_Left), [this] { emit minutesStepped(-1); }},
+        {QKeySequence(Qt::Key_Right), [this] { emit minutesStepped(1); }},
+        {QKeySequence(Qt::Key_Escape), [this] { close(); }},
+        {QKeySequence(Qt::Key_F2), [this] { close(); }},
+    };
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    }
 
     resize(940, 660);
 }

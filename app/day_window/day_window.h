@@ -14,6 +14,7 @@
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
 
 namespace app {
 
@@ -48,9 +49,17 @@ class DayWindow : public QWidget {
     // How many times the day's events and curves were computed.
     int dayComputations() const { return dayComputations_; }
 
+    // The buttons that move the main window's date a day back and on.
+    QPushButton* previousDayButton() const { return previousDay_; }
+    QPushButton* nextDayButton() const { return nextDay_; }
+
   signals:
     // The user pointed at a time of the chart's day: minutes since 00:00 JST.
     void timePointed(int minuteOfDay);
+    // The user asked for the instant `days` days on (前日, 翌日, PageUp, PageDown: -1 or 1).
+    void daysStepped(int days);
+    // The user asked for the instant `minutes` minutes on (Left, Right: -1 or 1).
+    void minutesStepped(int minutes);
 
   private:
     // The day and the place whose events are shown.
@@ -74,6 +83,8 @@ class DayWindow : public QWidget {
     void copyEventText() const;
 
     QLabel* heading_ = nullptr;
+    QPushButton* previousDay_ = nullptr;
+    QPushButton* nextDay_ = nullptr;
     DayChart* chart_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
     std::vector<Row> sunRows_;

@@ -64,6 +64,14 @@ void SideWindowController::open() {
     window_->activateWindow();
 }
 
+void SideWindowController::toggle() {
+    if (window_ && window_->isVisible()) {
+        window_->close();
+    } else {
+        open();
+    }
+}
+
 void SideWindowController::followCalculation() {
     calculated_ = true;
     refusal_.clear();
@@ -86,10 +94,13 @@ void SideWindowController::showLatest() {
 }
 
 void installSideWindow(SideWindowController& controller, const QKeySequence& key,
-                       const char* actionText, QWidget& mainWindow, QWidget& menuArea) {
+                       const char* actionText, QWidget& mainWindow, QWidget& menuArea,
+                       KeyAction keyAction) {
     auto* shortcut = new QShortcut(key, &mainWindow);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &controller, &SideWindowController::open);
+    QObject::connect(shortcut, &QShortcut::activated, &controller,
+                     keyAction == KeyAction::Toggles ? &SideWindowController::toggle
+                                                     : &SideWindowController::open);
 
     auto* action = new QAction(QString::fromUtf8(actionText), &menuArea);
     QObject::connect(action, &QAction::triggered, &controller, &SideWindowController::open);

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <functional>
 
 #include "app/core/day_summary.h"
 #include "app/day_window/day_chart.h"
@@ -354,6 +355,47 @@ TEST_F(DayView, ArrowKeysMoveTheDayWindowAlong) {
     pressKey(3, Qt::Key_Down);
     EXPECT_TRUE(day.heading().startsWith("2024年12月8日"));
     EXPECT_NEAR(*day.chart()->instantHour(), 23.0, 1e-6);
+}
+
+// The day window's own keys and buttons: a day back and on through the main window's
+// boxes, a minute back and on, and closing with Esc and F2; F2 in the main window opens and
+// closes it.
+TEST_F(DayView, KeysAndButtonsStepTheMainWindowAndClose) {
+    open();
+    enter("2024", "12", "31", "23", "59", "0", "35.65", "139.75");
+    calculate();
+    app::DayWindow& day = openWithF2();
+    const struct {
+        std::function<void()> press;
+        QString boxes;
+    } steps[] = {
+        {[&] { QTest::keyClick(&day, Qt::Key_PageDown); }, "2025 1 1 23 59 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_Right); }, "2025 1 2 0 0 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_Left); }, "2025 1 1 23 59 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_PageUp); }, "2024 12 31 23 59 0"},
+        {[&] { day.previousDayButton()->click(); }, "2024 12 30 23 59 0"},
+        {[&] { day.nextDayButton()->click(); }, "2024 12 31 23 59 0"},
+    };
+    for (const auto& step : steps) {
+        activate(&day);
+        step.press();
+        EXPECT_EQ(boxes().left(step.boxes.size()), step.boxes);
+        EXPECT_TRUE(day.heading().startsWith(QStringLiteral("%1年%2月%3日")
+                                                 .arg(step.boxes.section(' ', 0, 0),
+                                                      step.boxes.section(' ', 1, 1),
+                                                      step.boxes.section(' ', 2, 2))))
+            << step.boxes.toStdString();
+    }
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_F2}) {
+        activate(&day);
+        QTest::keyClick(&day, key);
+        EXPECT_FALSE(day.isVisible()) << key;
+        openWithF2();
+        EXPECT_TRUE(day.isVisible()) << key;
+    }
+    activate(&form());
+    QTest::keyClick(form().txtYMD[0], Qt::Key_F2);
+    EXPECT_FALSE(day.isVisible());
 }
 
 TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
