@@ -38,6 +38,10 @@ constexpr int TWILIGHT_COLUMN = 3;
 constexpr int MOON_COLUMN = 6;
 constexpr int CALENDAR_COLUMN = 9;
 
+// The most sentences of one day: the Sun's (up or down all day), a night in twilight, the
+// Moon's.
+constexpr int MAX_NOTE_LINES = 3;
+
 // The row of the Moon's age at the instant, as summariseDay names it.
 constexpr char MOON_AGE_ROW[] = "月齢";
 
@@ -130,7 +134,11 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     notes_ = new QLabel(this);
     notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notes_->setAccessibleName(QStringLiteral("一日中出ている・出ない天体"));
+    // Room for the most sentences a day has, kept on every day, so that the chart keeps its
+    // height while the user steps through the days.
+    notes_->setMinimumHeight(MAX_NOTE_LINES * notes_->fontMetrics().lineSpacing());
     layout->addWidget(notes_);
 
     message_ = reasonLabel(this);
@@ -223,7 +231,6 @@ void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double
     QStringList notes;
     for (const std::string& note : summary.notes) notes << QString::fromStdString(note);
     notes_->setText(notes.join(QLatin1Char('\n')));
-    notes_->setVisible(!notes.isEmpty());
     chart_->setDay(std::move(samples), std::move(events));
 }
 
@@ -256,7 +263,6 @@ void DayWindow::clearRows() {
         for (Row& row : *rows) row.value->clear();
     }
     notes_->clear();
-    notes_->hide();
 }
 
 void DayWindow::showRefusal(const QString& reason) {

@@ -429,17 +429,27 @@ TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
 
 TEST_F(DayView, DaysWhenABodyStaysUpOrDown) {
     open();
+    enter("2024", "12", "8", "19", "30", "0", "35.65", "139.75");
+    calculate();
+    app::DayWindow& day = openWithF2();
+    ASSERT_TRUE(day.notes().isEmpty());
+    QCoreApplication::sendPostedEvents();
+    const int chartHeight = day.chart()->height();
     // Tromsø-like latitude: midnight Sun at the June solstice, polar night at December's.
     enter("2024", "6", "21", "12", "0", "0", "69.65", "18.96");
     calculate();
-    app::DayWindow& day = openWithF2();
     EXPECT_TRUE(day.notes().contains("太陽は一日中地平線の上にあります（白夜）。"));
+    // The chart keeps its height whatever the number of sentences.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(day.chart()->height(), chartHeight);
     EXPECT_EQ(day.rowValue("日の出"), "なし");
     EXPECT_EQ(day.rowValue("日の入り"), "なし");
     type(form().txtYMD[1], "12");
     calculate();
     EXPECT_TRUE(day.notes().contains("太陽は一日中地平線の下にあります（極夜）。"));
     EXPECT_TRUE(day.eventText().contains("備考\t太陽は一日中地平線の下にあります（極夜）。"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(day.chart()->height(), chartHeight);
 }
 
 TEST_F(DayView, ClosesWithTheMainWindowAndWritesNothing) {
