@@ -517,4 +517,68 @@ TEST_F(DayView, TheChartShowsTheLineOfTheInstantOverTheSky) {
     EXPECT_EQ(redRowsAt(image, 14.5), 0);
 }
 
+// The labels are drawn over the line of the instant: a label the line crosses, and the 90°
+// of the axis beside the tag of 00:00, keep their own colours. Each label stands nearer its
+// own mark than any mark of the other body, on every day of a month.
+TEST_F(DayView, LabelsStayReadableOverTheLineAndNearTheirOwnMarks) {
+    open();
+    enter("2024", "12", "8", "12", "0", "0", "35.65", "139.75");  // beside the Sun's transit
+    calculate();
+    app::DayWindow& day = openWithF2();
+    app::DayChart* chart = day.chart();
+    auto isLineRed = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 100; };
+    QImage image = chart->grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    const int lineX = static_cast<int>(std::floor(chart->xOfHour(12.0) * ratio));
+    int crossed = 0;
+    for (const app::DayChart::PlacedLabel& label : chart->placedLabels()) {
+        if (label.box.isEmpty() || lineX < label.box.left() * ratio + 2 ||
+            lineX > label.box.right() * ratio - 2)
+            continue;
+        ++crossed;
+        EXPECT_FALSE(isLineRed(image.pixel(lineX, qRound(label.box.center().y() * ratio))));
+    }
+    EXPECT_GT(crossed, 0);  // the transit's own label stands on the line
+
+    type(form().txtYMD[3], "0");
+    type(form().txtYMD[4], "0");
+    calculate();
+    image = chart->grab().toImage();
+    const QRectF plot = chart->plotArea();
+    const QRect beside = (chart->instantTag(0.0) & QRectF(0, plot.top() - 8, plot.left() - 6, 6))
+                             .toAlignedRect()
+                             .adjusted(3, 0, -3, -3);  // clear of the tag's rounded corners
+    ASSERT_FALSE(beside.isEmpty());
+    int dark = 0;
+    for (int y = qRound(beside.top() * ratio); y < qRound(beside.bottom() * ratio); ++y) {
+        for (int x = qRound(beside.left() * ratio); x < qRound(beside.right() * ratio); ++x) {
+            const QRgb c = image.pixel(x, y);
+            dark += !isLineRed(c) && QColor(c).lightness() < 100 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 0);  // the 90° shows through the tag
+
+    auto distance = [](const QRectF& box, const QPointF& p) {
+        const QPointF nearest(std::clamp(p.x(), box.left(), box.right()),
+                              std::clamp(p.y(), box.top(), box.bottom()));
+        return QLineF(p, nearest).length();
+    };
+    for (int date = 1; date <= 31; ++date) {
+        enter("2024", "12", QString::number(date), "12", "0", "0", "35.65", "139.75");
+        calculate();
+        chart->grab();
+        const auto& labels = chart->placedLabels();
+        ASSERT_EQ(labels.size(), chart->events().size());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (labels[i].box.isEmpty()) continue;
+            const double own = distance(labels[i].box, labels[i].mark);
+            for (std::size_t j = 0; j < labels.size(); ++j) {
+                if (chart->events()[j].body == chart->events()[i].body) continue;
+                EXPECT_LT(own, distance(labels[i].box, labels[j].mark))
+                    << date << " " << chart->eventTexts()[int(i)].toStdString();
+            }
+        }
+    }
+}
+
 }  // namespace
