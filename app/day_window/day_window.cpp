@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
@@ -114,7 +116,17 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(chart_, 1);
     connect(chart_, &DayChart::timePointed, this, &DayWindow::timePointed);
 
-    rowsGrid_ = new QGridLayout;
+    // The rows in a strip that scrolls sideways where the window is narrower than they are
+    // (a small screen, where the window stands beside the main window's controls).
+    rowsArea_ = new QScrollArea(this);
+    rowsArea_->setFrameShape(QFrame::NoFrame);
+    rowsArea_->setWidgetResizable(true);
+    rowsArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rowsArea_->setFocusPolicy(Qt::NoFocus);
+    auto* rowsWidget = new QWidget(rowsArea_);
+    rowsArea_->setWidget(rowsWidget);
+    rowsGrid_ = new QGridLayout(rowsWidget);
+    rowsGrid_->setContentsMargins(0, 0, 0, 0);
     rowsGrid_->setHorizontalSpacing(14);
     rowsGrid_->setVerticalSpacing(2);
     QFont bold = font();
@@ -122,7 +134,7 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (const auto& [column, title] :
          {std::pair{SUN_COLUMN, "太陽"}, std::pair{TWILIGHT_COLUMN, "薄明"},
           std::pair{MOON_COLUMN, "月"}, std::pair{CALENDAR_COLUMN, "暦"}}) {
-        auto* header = new QLabel(QString::fromUtf8(title), this);
+        auto* header = new QLabel(QString::fromUtf8(title), rowsWidget);
         header->setFont(bold);
         rowsGrid_->addWidget(header, 0, column, 1, 2);
     }
@@ -130,7 +142,7 @@ DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         rowsGrid_->setColumnMinimumWidth(gap, 12);
         rowsGrid_->setColumnStretch(gap, 1);
     }
-    layout->addLayout(rowsGrid_);
+    layout->addWidget(rowsArea_);
 
     notes_ = new QLabel(this);
     notes_->setWordWrap(true);
@@ -228,6 +240,10 @@ void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double
     fillRows(twilightRows_, TWILIGHT_COLUMN, summary.twilight);
     fillRows(moonRows_, MOON_COLUMN, summary.moon);
     fillRows(calendarRows_, CALENDAR_COLUMN, calendar);
+    // As tall as the rows and a scroll bar, whether or not it shows, so that the chart keeps
+    // its height.
+    rowsArea_->setFixedHeight(rowsArea_->widget()->sizeHint().height() +
+                              rowsArea_->horizontalScrollBar()->sizeHint().height());
     QStringList notes;
     for (const std::string& note : summary.notes) notes << QString::fromStdString(note);
     notes_->setText(notes.join(QLatin1Char('\n')));
@@ -244,7 +260,8 @@ QLabel* DayWindow::moonAgeValue() const {
 void DayWindow::fillRows(std::vector<Row>& rows, int column, const std::vector<DayRow>& values) {
     while (rows.size() < values.size()) {
         const int line = static_cast<int>(rows.size()) + 1;
-        Row row{new QLabel(this), new QLabel(this)};
+        QWidget* rowsWidget = rowsArea_->widget();
+        Row row{new QLabel(rowsWidget), new QLabel(rowsWidget)};
         row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         rowsGrid_->addWidget(row.name, line, column);
         rowsGrid_->addWidget(row.value, line, column + 1);

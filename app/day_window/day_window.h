@@ -15,6 +15,7 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace app {
 
@@ -86,6 +87,7 @@ class DayWindow : public QWidget {
     QPushButton* previousDay_ = nullptr;
     QPushButton* nextDay_ = nullptr;
     DayChart* chart_ = nullptr;
+    QScrollArea* rowsArea_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
     std::vector<Row> sunRows_;
     std::vector<Row> twilightRows_;

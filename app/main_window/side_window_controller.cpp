@@ -53,9 +53,12 @@ void SideWindowController::open() {
             // The frame the window system adds, as it added it to the main window.
             const QSize frame = mainWindow_.frameGeometry().size() - mainWindow_.size();
             const QSize wanted = window_->size().boundedTo(available.size() - frame);
-            window_->resize(wanted.expandedTo(window_->minimumSizeHint()));
-            window_->move(
-                placeBeside(mainWindow_.frameGeometry(), window_->size() + frame, available));
+            const QSize minimum = window_->minimumSizeHint().boundedTo(available.size() - frame);
+            const QRect placed =
+                placeClearOf(mainWindow_.frameGeometry(), door_.controlsOnScreen(),
+                             wanted.expandedTo(minimum) + frame, minimum + frame, available);
+            window_->resize(placed.size() - frame);
+            window_->move(placed.topLeft());
         }
     }
     showLatest();
