@@ -17,25 +17,8 @@ std::vector<std::pair<std::string, std::string>> pairs(const std::vector<app::Da
     return out;
 }
 
-// The day's row is the month's row of that day, marks included, for every day of a month.
-TEST(DayAlmanac, TheDaysRowIsTheMonthTablesRow) {
-    const std::optional<app::MonthTable> month = app::monthTable(2024, 12, TOKYO_LAT, TOKYO_LON);
-    ASSERT_TRUE(month);
-    for (const app::MonthRow& expected : month->rows) {
-        SCOPED_TRACE(expected.day);
-        const std::optional<app::MonthRow> row =
-            app::monthRowOf(2024, 12, expected.day, TOKYO_LAT, TOKYO_LON,
-                            astro::dayEvents(2024, 12, expected.day, TOKYO_LAT, TOKYO_LON));
-        ASSERT_TRUE(row);
-        const app::DayAlmanacRows got = app::dayAlmanacRows(2024, 12, *row, ",");
-        const app::DayAlmanacRows want = app::dayAlmanacRows(2024, 12, expected, ",");
-        EXPECT_EQ(pairs(got.calendar), pairs(want.calendar));
-        EXPECT_EQ(got.daylight.value, want.daylight.value);
-        EXPECT_EQ(got.noonMoonAge.value, want.noonMoonAge.value);
-        EXPECT_EQ(row->marks.size(), expected.marks.size());
-    }
-}
-
+// The rows of a day with a solar term and of a day with nothing but its date, from the
+// month table's row of the day (monthRowOf, with the day's marks).
 TEST(DayAlmanac, RowsOfDaysWithAndWithoutMarks) {
     using Rows = std::vector<std::pair<std::string, std::string>>;
     const struct {
