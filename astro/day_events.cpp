@@ -90,6 +90,10 @@ double altitudeOf(const SkyAt& sky, Body body) {
     return body == Body::Sun ? sky.sunAltitude : sky.moonAltitude;
 }
 
+double azimuthOf(const SkyAt& sky, Body body) {
+    return body == Body::Sun ? sky.sunAzimuth_deg : sky.moonAzimuth_deg;
+}
+
 double hourAngleOf(const SkyAt& sky, Body body) {
     return body == Body::Sun ? sky.sunHourAngle : sky.moonHourAngle;
 }
@@ -177,7 +181,12 @@ class SampledDay {
         const double second = std::floor(seconds + 0.5);
         if (second < 0 || second >= SECONDS_PER_DAY) return std::nullopt;
         const SkyAt sky = at(second);
-        return DayEvent{kind, sky.julianDay, altitudeOf(sky, body), body, static_cast<int>(second)};
+        return DayEvent{kind,
+                        sky.julianDay,
+                        altitudeOf(sky, body),
+                        body,
+                        static_cast<int>(second),
+                        azimuthOf(sky, body)};
     }
 
   private:

@@ -25,8 +25,8 @@
 // - An event that does not happen on the day is absent; one that happens twice appears twice.
 // - Each event is found to a millisecond and reported at the nearest whole second of the
 //   clock (halves upwards), with that clock time, the Julian day that the calculation forms
-//   from that time typed in, and the body's altitude then. It belongs to the day on which that
-//   second falls: a crossing at 23:59:59.6 is 00:00:00 of the next day.
+//   from that time typed in, and the body's altitude and azimuth then. It belongs to the day
+//   on which that second falls: a crossing at 23:59:59.6 is 00:00:00 of the next day.
 // - A body whose altitude only just reaches a level counts as crossing it (a pair of events,
 //   possibly seconds apart) exactly when the extreme of its altitude passes the level.
 // - Where the calendar changes (October 1582) the sky jumps by ten days at a JST midnight.
@@ -70,6 +70,11 @@ struct DayEvent {
     // calculation's instant for this time typed in. (`dayEvents` sets both fields; the
     // defaults only let an event be written with its first three.)
     int clockSeconds = 0;
+    // The body's azimuth at that instant, degrees from north through east in [0, 360) (east
+    // 90, south 180), as the main window gives azimuths: the direction of a rising or a
+    // setting. From the same precise positions the event is found with, at the instant of its
+    // clock second, like `altitude`. (Given for every event; a transit's is near 0 or 180.)
+    double azimuth_deg = 0.0;
 };
 
 // Every event of the Japan Standard Time calendar day `year`-`month`-`day` at the place

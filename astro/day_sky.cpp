@@ -112,7 +112,9 @@ SkyAt DaySky::at(double seconds) const {
             moonThere.hourAngle_deg,
             sun.distance_km,
             moon.distance_km,
-            centreDepth_km_};
+            centreDepth_km_,
+            sunThere.azimuth_deg,
+            moonThere.azimuth_deg};
 }
 
 }  // namespace astro

@@ -45,6 +45,8 @@ struct SkyAt {
     double sunDistance_km;   // from the Earth's centre to the Sun's
     double moonDistance_km;  // from the Earth's centre to the Moon's
     double centreDepth_km;   // the Earth's centre below the observer (astro/rising_level.h)
+    double sunAzimuth_deg;   // [0, 360), from north through east, of the geocentric direction
+    double moonAzimuth_deg;  // [0, 360), as the Sun's
 };
 
 // The sky of one day at one place from the precise positions (astro/precise_sky.h), from

@@ -166,7 +166,7 @@ HorizonPlace horizonPlace(const SkyPlace& place, double siderealTime_deg, double
     double azimuth_rad, altitude_rad;
     eraHd2ae(hourAngle_deg * ERFA_DD2R, place.declination_deg * ERFA_DD2R, latitude_deg * ERFA_DD2R,
              &azimuth_rad, &altitude_rad);
-    return {altitude_rad * ERFA_DR2D, hourAngle_deg};
+    return {altitude_rad * ERFA_DR2D, hourAngle_deg, azimuth_rad * ERFA_DR2D};
 }
 
 }  // namespace astro

@@ -27,11 +27,12 @@ struct SkyPlace {
     double distance_km;         // from the Earth's centre to the body's
 };
 
-// A place seen from a point of the Earth at one instant: geometric altitude of the
-// geocentric direction and its hour angle.
+// A place seen from a point of the Earth at one instant: geometric altitude and azimuth of
+// the geocentric direction and its hour angle.
 struct HorizonPlace {
     double altitude_deg;   // -90 to 90
     double hourAngle_deg;  // [-180, 180], positive west of the meridian
+    double azimuth_deg;    // [0, 360), from north through east (east 90)
 };
 
 // A body's places at nodes evenly spread over a span, and the polynomial through the

@@ -17,6 +17,7 @@
 #include "app/core/command_tables.h"
 #include "app/core/command_values.h"
 #include "app/core/coordinate_text.h"
+#include "app/core/day_almanac.h"
 #include "app/core/day_summary.h"
 #include "app/core/month_text.h"
 #include "app/core/refusal_message.h"
@@ -277,11 +278,6 @@ Outcome runAt(const astro::CivilTime& t, const Place& place, OutputFormat format
     return namedValuesText(namedValuesOfLines(lines), isoInstant(t), format);
 }
 
-// Columns of the month's row that the day's own rows do not hold: weekday, 旧暦, 六曜, the
-// directions, the day's length, 正午月齢, and the phase, term and 雑節.
-constexpr std::array<std::size_t, 12> DAY_EXTRA_MONTH_COLUMNS = {1,  2,  3,  5,  7,  8,
-                                                                 10, 12, 13, 14, 15, 16};
-
 Outcome runDay(const astro::CivilTime& t, const Place& place, OutputFormat format) {
     const std::vector<astro::AltitudeSample> samples = astro::dayAltitudes(
         t.year, t.month, t.day, place.latitude, place.longitude, DAY_ALTITUDE_STEPS);
@@ -303,16 +299,19 @@ Outcome runDay(const astro::CivilTime& t, const Place& place, OutputFormat forma
                         coordinateText(place.latitude));
     values.emplace_back(std::string(enteredFieldName(astro::LONGITUDE)),
                         coordinateText(place.longitude));
-    for (const auto* rows : {&summary.sun, &summary.twilight, &summary.moon}) {
-        for (const DayRow& row : *rows) values.emplace_back(row.name, row.value);
+    // The day window's rows in its order: the Sun's with the length of the day, the
+    // twilights, the Moon's with its age at noon, the calendar.
+    DaySummary rows = summary;
+    std::vector<DayRow> calendar;
+    if (const std::optional<MonthRow> row =
+            monthRowOf(t.year, t.month, t.day, place.latitude, place.longitude, events)) {
+        DayAlmanacRows almanac = dayAlmanacRows(t.year, t.month, *row, separator);
+        rows.sun.push_back(almanac.daylight);
+        rows.moon.push_back(almanac.noonMoonAge);
+        calendar = std::move(almanac.calendar);
     }
-    if (const std::optional<MonthTable> month =
-            monthTable(t.year, t.month, place.latitude, place.longitude)) {
-        const MonthRow& row = month->rows[static_cast<std::size_t>(t.day - 1)];
-        const std::vector<std::string> cells = monthRowCells(*month, row, separator);
-        for (std::size_t column : DAY_EXTRA_MONTH_COLUMNS) {
-            values.emplace_back(monthColumnNames()[column], cells[column]);
-        }
+    for (const auto* group : {&rows.sun, &rows.twilight, &rows.moon, &calendar}) {
+        for (const DayRow& row : *group) values.emplace_back(row.name, row.value);
     }
     for (const std::string& note : summary.notes) values.emplace_back("備考", note);
     return namedValuesText(values, isoInstant(t), format);

@@ -1,6 +1,7 @@
 #include "app/controls/window_placement.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace app {
 
@@ -13,6 +14,32 @@ constexpr int WINDOW_GAP = 8;
 // where the span is longer than that range.
 int keptInside(int start, int length, int low, int high) {
     return std::max(low, std::min(start, high - length));
+}
+
+// The bounding rectangle of `rects`; empty for none.
+QRect boundsOf(const std::vector<QRect>& rects) {
+    QRect bounds;
+    for (const QRect& r : rects) bounds = bounds.united(r);
+    return bounds;
+}
+
+// The parts of `available` beyond `bounds` on each side, a gap away from it.
+std::vector<QRect> partsBeside(const QRect& bounds, const QRect& available) {
+    return {
+        QRect(QPoint(bounds.right() + 1 + WINDOW_GAP, available.top()), available.bottomRight()),
+        QRect(available.topLeft(), QPoint(bounds.left() - 1 - WINDOW_GAP, available.bottom())),
+        QRect(QPoint(available.left(), bounds.bottom() + 1 + WINDOW_GAP), available.bottomRight()),
+        QRect(available.topLeft(), QPoint(available.right(), bounds.top() - 1 - WINDOW_GAP)),
+    };
+}
+
+// A window of `size`, shrunk to `part`, placed in it as near the main window's top-left as
+// it allows.
+QRect placedIn(const QRect& part, const QSize& size, const QRect& mainFrame) {
+    const QSize fitted = size.boundedTo(part.size());
+    const int x = std::clamp(mainFrame.left(), part.left(), part.right() + 1 - fitted.width());
+    const int y = std::clamp(mainFrame.top(), part.top(), part.bottom() + 1 - fitted.height());
+    return QRect(QPoint(x, y), fitted);
 }
 
 }  // namespace
@@ -40,6 +67,22 @@ QPoint placeBeside(const QRect& mainFrame, const QSize& size, const QRect& avail
     const int lowestTop = std::max(available.top(), available.bottom() + 1 - size.height());
     const int y = std::clamp(mainFrame.top(), available.top(), lowestTop);
     return {x, y};
+}
+
+QRect placeClearOf(const QRect& mainFrame, const std::vector<QRect>& keepClear, const QSize& size,
+                   const QSize& minimum, const QRect& available) {
+    const QSize fitted = size.boundedTo(available.size());
+    const QPoint beside = placeBeside(mainFrame, fitted, available);
+    const QRect besideFrame(beside, fitted);
+    if (!besideFrame.intersects(mainFrame) || keepClear.empty()) return besideFrame;
+    std::optional<QRect> best;
+    for (const QRect& part : partsBeside(boundsOf(keepClear), available)) {
+        if (part.width() < minimum.width() || part.height() < minimum.height()) continue;
+        const QRect placed = placedIn(part, fitted, mainFrame);
+        const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+        if (!best || area(placed) > area(*best)) best = placed;
+    }
+    return best.value_or(besideFrame);
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <vector>
 
 namespace app {
 
@@ -19,5 +20,15 @@ QRect fitWindowInto(const QRect& client, const QMargins& frame, const QRect& ava
 // `available`: to its right where it fits, else to its left, else as far right as the
 // screen allows; top edges aligned, kept on the screen. Returns the top-left corner.
 QPoint placeBeside(const QRect& mainFrame, const QSize& size, const QRect& available);
+
+// Where a window of `size` (frame included) stands on the screen area `available` beside
+// the main window's frame `mainFrame`, hiding none of `keepClear` (the main window's boxes,
+// list and buttons, in screen coordinates): beside the main window, to its right or left,
+// where it fits whole; else in the largest part of the screen clear of all of `keepClear`
+// (right of them, left, below or above: over the main window's results or beyond it),
+// shrunk to that part but to no less than `minimum`; else where placeBeside puts it, shrunk
+// to the screen. Returns the frame's rectangle, never larger than `available`.
+QRect placeClearOf(const QRect& mainFrame, const std::vector<QRect>& keepClear, const QSize& size,
+                   const QSize& minimum, const QRect& available);
 
 }  // namespace app

@@ -24,7 +24,8 @@ struct DaySummary {
     std::vector<DayRow> twilight;
     // The Moon's rows: rising, transit, setting, and its age.
     std::vector<DayRow> moon;
-    // A sentence for a body that stays above or below the horizon the whole day.
+    // A sentence for a body that stays above or below the horizon the whole day, and one for
+    // a night that stays in twilight (the Sun never sinks to -6, -12 or -18 degrees).
     std::vector<std::string> notes;
 };
 
@@ -40,11 +41,16 @@ std::string clockText(int minuteOfDay);
 // dayAltitudes gives them (the first one at 00:00 JST of the day, which times are counted
 // from), `moonAgeDays` the Moon's age at the instant shown; `decimalSeparator` the user's
 // (UTF-8). Times are JST to the nearest minute; an event that does not happen shows "なし",
-// one that happens twice both its times, "05:12、23:48". Transits carry the altitude:
-// "11:33（高度 31.2°）". Nothing at all for a day without samples.
+// one that happens twice both its times, "05:12、23:48". Risings and settings carry their
+// direction, "06:38 (方位 117°)"; transits the altitude, "11:33（高度 31.2°）". Nothing at all for
+// a day without samples.
 DaySummary summariseDay(const std::vector<astro::DayEvent>& events,
                         const std::vector<astro::AltitudeSample>& samples, double moonAgeDays,
                         std::string_view decimalSeparator);
+
+// A direction in whole degrees from north through east, "117": 0 to 359 (a direction that
+// rounds to 360 is north, "0").
+std::string azimuthText(double azimuth_deg);
 
 // The age of the Moon to a tenth of a day, "7.3".
 std::string moonAgeText(double moonAgeDays, std::string_view decimalSeparator);

@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <variant>
 
 #include "app/core/almanac_names.h"
 #include "app/core/day_summary.h"
-#include "astro/calculation.h"
 #include "astro/civil_time.h"
 #include "astro/constants.h"
 #include "astro/day_events.h"
 #include "astro/day_sky.h"
 #include "astro/julian_day.h"
 #include "astro/moon_age.h"
-#include "astro/working_variables.h"
 
 namespace app {
 
@@ -53,22 +50,6 @@ int weekdayOf(int year, int month, int day) {
     return static_cast<int>(((shifted % DAYS_PER_WEEK) + DAYS_PER_WEEK) % DAYS_PER_WEEK);
 }
 
-// The main window's azimuth of `body`, degrees from north through east in [0, 360), at the
-// clock second `seconds` of the day at the place: the calculation's own pass at that time,
-// as the main window would give it for that time typed in. The day's events do not carry
-// their direction; this is where the table's directions come from. The window's series
-// stand within 2' (the Sun) and 6' (the Moon) of the precise places the events are found
-// with, far inside the whole degree the table shows.
-std::optional<double> azimuthAt(const astro::CalendarDay& date, int seconds, double latitude_deg,
-                                double longitude_deg, astro::Body body) {
-    const std::variant<astro::PassInstant, astro::PassFault> instant = astro::passInstant(
-        date.year, date.month, astro::dayWithTimeAt(date.day, seconds), date.calendar);
-    if (!std::holds_alternative<astro::PassInstant>(instant)) return std::nullopt;
-    astro::WorkingVariables v;
-    astro::calculatePassAt(v, std::get<astro::PassInstant>(instant), latitude_deg, longitude_deg);
-    return body == astro::Body::Sun ? v.sunAzimuth : v.moonAzimuth;
-}
-
 // The clock minute of a clock time, halves up, as the day window rounds an event's clock
 // second: 0 to 1440.
 int minuteOfClock(const astro::CivilTime& clock) {
@@ -78,14 +59,11 @@ int minuteOfClock(const astro::CivilTime& clock) {
 
 // Every event of `kind` among the day's events, with its minute and direction.
 std::vector<HorizonCrossing> crossingsOf(DayEventKind kind,
-                                         const std::vector<astro::DayEvent>& events,
-                                         const astro::CalendarDay& date, double latitude_deg,
-                                         double longitude_deg) {
+                                         const std::vector<astro::DayEvent>& events) {
     std::vector<HorizonCrossing> crossings;
     for (const astro::DayEvent& event : events) {
         if (event.kind != kind) continue;
-        crossings.push_back({shownMinute(event), azimuthAt(date, event.clockSeconds, latitude_deg,
-                                                           longitude_deg, event.body)});
+        crossings.push_back({shownMinute(event), event.azimuth_deg});
     }
     return crossings;
 }
@@ -139,25 +117,24 @@ bool markBefore(const AlmanacMark& a, const AlmanacMark& b) {
     return a.minuteOfDay.value_or(-1) < b.minuteOfDay.value_or(-1);
 }
 
-// The row of one day, or nothing when the calculation cannot carry the day.
+// The row of one day from its events, without its marks, or nothing when the calculation
+// cannot carry the day.
 std::optional<MonthRow> rowOf(int year, int month, int day, double latitude_deg,
-                              double longitude_deg) {
+                              double longitude_deg, const std::vector<astro::DayEvent>& events) {
     const std::optional<astro::CalendarDay> date = astro::calendarDayOf(year, month, day);
     if (!date) return std::nullopt;
     const std::optional<double> noon_jd = julianDayAt(year, month, day, NOON_SECONDS);
     if (!noon_jd) return std::nullopt;
-    const std::vector<astro::DayEvent> events =
-        astro::dayEvents(year, month, day, latitude_deg, longitude_deg);
 
     MonthRow row;
     row.day = day;
     row.weekday = weekdayOf(year, month, day);
     row.lunisolar = astro::lunisolarDate(year, month, day);
     if (row.lunisolar) row.rokuyo = astro::rokuyoOf(*row.lunisolar);
-    row.sunRises = crossingsOf(DayEventKind::SunRise, events, *date, latitude_deg, longitude_deg);
-    row.sunSets = crossingsOf(DayEventKind::SunSet, events, *date, latitude_deg, longitude_deg);
-    row.moonRises = crossingsOf(DayEventKind::MoonRise, events, *date, latitude_deg, longitude_deg);
-    row.moonSets = crossingsOf(DayEventKind::MoonSet, events, *date, latitude_deg, longitude_deg);
+    row.sunRises = crossingsOf(DayEventKind::SunRise, events);
+    row.sunSets = crossingsOf(DayEventKind::SunSet, events);
+    row.moonRises = crossingsOf(DayEventKind::MoonRise, events);
+    row.moonSets = crossingsOf(DayEventKind::MoonSet, events);
     row.noonMoonAge_days = astro::moonAge(*noon_jd);
     const bool sunNeither = row.sunRises.empty() && row.sunSets.empty();
     const bool moonNeither = row.moonRises.empty() && row.moonSets.empty();
@@ -226,6 +203,17 @@ std::vector<AlmanacMark> almanacMarks(int year, int month) {
     return marks;
 }
 
+std::optional<MonthRow> monthRowOf(int year, int month, int day, double latitude_deg,
+                                   double longitude_deg,
+                                   const std::vector<astro::DayEvent>& events) {
+    std::optional<MonthRow> row = rowOf(year, month, day, latitude_deg, longitude_deg, events);
+    if (!row) return std::nullopt;
+    for (const AlmanacMark& mark : almanacMarks(year, month)) {
+        if (mark.day == day) row->marks.push_back(mark);
+    }
+    return row;
+}
+
 std::optional<MonthTable> monthTable(int year, int month, double latitude_deg,
                                      double longitude_deg) {
     if (month < 1 || month > 12) return std::nullopt;
@@ -233,7 +221,9 @@ std::optional<MonthTable> monthTable(int year, int month, double latitude_deg,
     const std::vector<AlmanacMark> marks = almanacMarks(year, month);
     const int days = astro::daysInMonth(year, month);
     for (int day = 1; day <= days; ++day) {
-        std::optional<MonthRow> row = rowOf(year, month, day, latitude_deg, longitude_deg);
+        std::optional<MonthRow> row =
+            rowOf(year, month, day, latitude_deg, longitude_deg,
+                  astro::dayEvents(year, month, day, latitude_deg, longitude_deg));
         if (!row) continue;
         for (const AlmanacMark& mark : marks) {
             if (mark.day == day) row->marks.push_back(mark);

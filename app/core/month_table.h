@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "astro/almanac.h"
+#include "astro/day_events.h"
 
 namespace app {
 
@@ -19,8 +20,8 @@ struct HorizonCrossing {
     // the day window rounds it (1440 is "24:00", an event in the day's last half minute).
     int minuteOfDay;
     // The body's azimuth then, degrees from north through east in [0, 360), as the main
-    // window gives azimuths; nothing where the calculation cannot carry the instant.
-    std::optional<double> azimuth_deg;
+    // window gives azimuths: the event's own (astro::DayEvent::azimuth_deg).
+    double azimuth_deg;
 };
 
 // Where a body that neither rises nor sets on a day stays: above or below its rising level.
@@ -91,6 +92,13 @@ struct MonthTable {
 // month outside 1 to 12 or a month the calculation cannot carry on any of its days.
 std::optional<MonthTable> monthTable(int year, int month, double latitude_deg,
                                      double longitude_deg);
+
+// The row of the JST day `year`-`month`-`day` at the place, as the month table holds it,
+// from the day's events as astro::dayEvents gives them for that day and place: what the day
+// window shows of the day's almanac. Nothing when the calculation cannot carry the day.
+std::optional<MonthRow> monthRowOf(int year, int month, int day, double latitude_deg,
+                                   double longitude_deg,
+                                   const std::vector<astro::DayEvent>& events);
 
 // The phases, solar terms and 雑節 whose instants (or dates) fall in the JST month
 // `year`-`month`, in date order (phases before terms before 雑節 on one day, each sort in

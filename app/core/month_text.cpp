@@ -16,7 +16,6 @@ constexpr char CSV_RECORD_END[] = "\r\n";
 // Joins two times or directions of an event that happens twice, as the day window does.
 constexpr char BOTH_TIMES[] = "、";
 constexpr char NONE[] = "なし";
-constexpr double FULL_TURN_DEG = 360.0;
 
 // The days of the week from Sunday.
 constexpr const char* WEEKDAY_NAMES[] = {"日", "月", "火", "水", "木", "金", "土"};
@@ -33,13 +32,6 @@ std::string lunisolarText(const std::optional<astro::LunisolarDate>& date) {
     if (!date) return {};
     return (date->leap ? "閏" : "") + std::to_string(date->month) + "月" +
            std::to_string(date->day) + "日";
-}
-
-// A direction in whole degrees, 0 to 359 ("360" never shown: it is north, 0).
-std::string azimuthText(const std::optional<double>& azimuth_deg) {
-    if (!azimuth_deg) return {};
-    const double whole = std::fmod(std::round(*azimuth_deg), FULL_TURN_DEG);
-    return formatFixed(whole, 0, ".");
 }
 
 // The times of a rising or a setting, "なし" when it does not happen.

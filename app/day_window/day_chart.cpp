@@ -79,6 +79,13 @@ void drawTag(QPainter& painter, const QRectF& box, const QString& text, const QC
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
+// The distance from a point to the nearest point of a rectangle, 0 inside it.
+qreal distanceTo(const QRectF& box, const QPointF& point) {
+    const QPointF nearest(std::clamp(point.x(), box.left(), box.right()),
+                          std::clamp(point.y(), box.top(), box.bottom()));
+    return QLineF(point, nearest).length();
+}
+
 // The margins round the plot, from the labels' font: the altitude labels on the left, the
 // instant's tag above, the hour labels and the legend below.
 struct Margins {
@@ -221,6 +228,7 @@ void DayChart::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     painter.drawPixmap(0, 0, background_);
     paintInstant(painter);
+    painter.drawPixmap(0, 0, overlay_);
 }
 
 void DayChart::renderBackground() {
@@ -228,15 +236,21 @@ void DayChart::renderBackground() {
     background_ = QPixmap((QSizeF(size()) * ratio).toSize());
     background_.setDevicePixelRatio(ratio);
     background_.fill(palette().color(QPalette::Window));
-    QPainter painter(&background_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintBackground(painter);
+    overlay_ = QPixmap(background_.size());
+    overlay_.setDevicePixelRatio(ratio);
+    overlay_.fill(Qt::transparent);
+    QPainter under(&background_);
+    under.setRenderHint(QPainter::Antialiasing);
+    QPainter over(&overlay_);
+    over.setRenderHint(QPainter::Antialiasing);
+    paintBackground(under);
+    placedLabels_.clear();
     if (hasDay()) {
-        paintCurves(painter);
-        paintEvents(painter);
+        paintCurves(under);
+        paintEvents(under, over);
     }
-    paintAxes(painter);
-    paintLegend(painter);
+    paintAxes(over);
+    paintLegend(under);
     backgroundValid_ = true;
     ++backgroundRenders_;
 }
@@ -294,11 +308,11 @@ void DayChart::paintCurves(QPainter& painter) const {
     painter.restore();
 }
 
-void DayChart::paintEvents(QPainter& painter) const {
+void DayChart::paintEvents(QPainter& painter, QPainter& labels) const {
     const QRectF plot = plotArea();
     const QFont font = labelFont(this->font());
     const QFontMetricsF metrics(font);
-    painter.setFont(font);
+    labels.setFont(font);
 
     // Every mark first, so that no tag is covered by a later mark.
     std::vector<QPointF> anchors;
@@ -338,8 +352,18 @@ void DayChart::paintEvents(QPainter& painter) const {
                 }
             }
         }
+        // Nearer its own mark than any mark of the other body, so that it is read as its own.
+        auto ownNearest = [&](const QRectF& box) {
+            const qreal own = distanceTo(box, p);
+            for (std::size_t j = 0; j < anchors.size(); ++j) {
+                if (events_[j].body != event.body && distanceTo(box, anchors[j]) <= own) {
+                    return false;
+                }
+            }
+            return true;
+        };
         auto fits = [&](const QRectF& box) {
-            if (!plot.contains(box)) return false;
+            if (!plot.contains(box) || !ownNearest(box)) return false;
             for (const QRectF& other : placed) {
                 if (other.adjusted(-1, -1, 1, 1).intersects(box)) return false;
             }
@@ -353,11 +377,20 @@ void DayChart::paintEvents(QPainter& painter) const {
         };
         auto chosen = std::find_if(candidates.begin(), candidates.end(), fits);
         if (chosen == candidates.end()) {
+            chosen = std::find_if(candidates.begin(), candidates.end(), [&](const QRectF& box) {
+                return plot.contains(box) && ownNearest(box);
+            });
+        }
+        if (chosen == candidates.end()) {
             chosen = std::find_if(candidates.begin(), candidates.end(),
                                   [&](const QRectF& box) { return plot.contains(box); });
         }
-        if (chosen == candidates.end()) continue;
+        if (chosen == candidates.end()) {
+            placedLabels_.push_back({QRectF(), p});
+            continue;
+        }
         placed.push_back(*chosen);
+        placedLabels_.push_back({*chosen, p});
         const bool sun = event.body == astro::Body::Sun;
         // A thin line from the mark to a tag that had to stand further off.
         const QPointF nearest(std::clamp(p.x(), chosen->left(), chosen->right()),
@@ -366,7 +399,7 @@ void DayChart::paintEvents(QPainter& painter) const {
             painter.setPen(QPen(sun ? SUN_EDGE : MOON_EDGE, 0.8));
             painter.drawLine(p, nearest);
         }
-        drawTag(painter, *chosen, text, sun ? SUN_EDGE : MOON_EDGE, sun ? SUN_CORE : MOON_EDGE);
+        drawTag(labels, *chosen, text, sun ? SUN_EDGE : MOON_EDGE, sun ? SUN_CORE : MOON_EDGE);
     }
 }
 

@@ -40,6 +40,16 @@ class DayChart : public QWidget {
     double xOfHour(double hour) const;
     // How many times the picture under the line was drawn anew (not for the line alone).
     int backgroundRenders() const { return backgroundRenders_; }
+    // Where the last drawing put each event's label, in the order of events() (an empty
+    // rectangle for a label left out), and the mark it labels; logical pixels.
+    struct PlacedLabel {
+        QRectF box;
+        QPointF mark;
+    };
+    const std::vector<PlacedLabel>& placedLabels() const { return placedLabels_; }
+    // The tag with the instant's time, above the plot, kept inside the widget.
+    QRectF instantTag(double hourOfDay) const;
+    // The rectangle of the instant's tag above the plot, for a time of the day.
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -57,16 +67,18 @@ class DayChart : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    // Everything but the line of the instant, drawn once into the cache.
+    // Everything but the line of the instant, drawn once into the cache: the sky, curves and
+    // marks under the line, the labels and axes over it (a transparent layer), so that the
+    // labels stay readable where the line passes.
     void renderBackground();
     void paintBackground(QPainter& painter) const;
     void paintCurves(QPainter& painter) const;
-    void paintEvents(QPainter& painter) const;
+    // The marks into `painter`, under the line of the instant; their labels into `labels`,
+    // over it.
+    void paintEvents(QPainter& painter, QPainter& labels) const;
     void paintAxes(QPainter& painter) const;
     void paintLegend(QPainter& painter) const;
     void paintInstant(QPainter& painter) const;
-    // The tag with the instant's time, above the plot, kept inside the widget.
-    QRectF instantTag(double hourOfDay) const;
     // The strip the line of the instant and its time label cover.
     QRect instantStrip(std::optional<double> hourOfDay) const;
     double yOfAltitude(double degrees) const;
@@ -80,6 +92,8 @@ class DayChart : public QWidget {
     // The plot's rectangle, from the size and the font; measured once for each of them.
     mutable std::optional<QRectF> plotArea_;
     QPixmap background_;
+    QPixmap overlay_;
+    mutable std::vector<PlacedLabel> placedLabels_;
     bool backgroundValid_ = false;
     int backgroundRenders_ = 0;
     int lastPointedMinute_ = -1;

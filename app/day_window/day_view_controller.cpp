@@ -1,7 +1,9 @@
 #include "app/day_window/day_view_controller.h"
 
+#include <QApplication>
 #include <optional>
 
+#include "app/core/stepped_instant.h"
 #include "app/main_window/main_window_door.h"
 
 namespace app {
@@ -12,6 +14,9 @@ DayViewController::DayViewController(MainWindowDoor& door, QWidget& mainWindow)
 QWidget* DayViewController::makeWindow(QWidget& mainWindow) {
     auto* window = new DayWindow(&mainWindow);
     connect(window, &DayWindow::timePointed, this, &DayViewController::pointAt);
+    connect(window, &DayWindow::daysStepped, this, [this](int days) { step(astro::DAY, days); });
+    connect(window, &DayWindow::minutesStepped, this,
+            [this](int minutes) { step(astro::MINUTE, minutes); });
     return window;
 }
 
@@ -38,9 +43,19 @@ void DayViewController::pointAt(int minuteOfDay) {
     door().calculateAt(pointed, sameDate ? astro::HOUR : astro::YEAR);
 }
 
+void DayViewController::step(astro::EnteredField box, int steps) {
+    const std::optional<astro::CivilTime> stepped =
+        steppedInstant(door().enteredDateAndTime(), box, steps);
+    if (!stepped) {
+        QApplication::beep();
+        return;
+    }
+    door().calculateAt(*stepped, astro::YEAR);
+}
+
 void installDayView(MainWindowDoor& door, QWidget& mainWindow, QWidget& menuArea) {
     installSideWindow(*new DayViewController(door, mainWindow), QKeySequence(Qt::Key_F2),
-                      DAY_WINDOW_ACTION_TEXT, mainWindow, menuArea);
+                      DAY_WINDOW_ACTION_TEXT, mainWindow, menuArea, KeyAction::Toggles);
 }
 
 DayViewController* dayViewOf(const QWidget& mainWindow) {

@@ -5,6 +5,7 @@
 
 #include "app/day_window/day_window.h"
 #include "app/main_window/side_window_controller.h"
+#include "astro/calculation.h"
 
 class QWidget;
 
@@ -33,11 +34,14 @@ class DayViewController : public SideWindowController {
     void showCalculation(const astro::WorkingVariables& latest) override;
     // Calculates at a time of the chart's day.
     void pointAt(int minuteOfDay);
+    // Calculates at the instant of the main window's boxes moved by `steps` units of `box`
+    // (astro::DAY, astro::MINUTE); beeps where it cannot.
+    void step(astro::EnteredField box, int steps);
 };
 
-// Installs on the main window behind `door`: F2 and an entry of `menuArea`'s right-click menu
-// open the day window, which then follows every calculation. Makes nothing visible; the day
-// window is made when first opened.
+// Installs on the main window behind `door`: F2 (which closes it again) and an entry of
+// `menuArea`'s right-click menu open the day window, which then follows every calculation. Makes
+// nothing visible; the day window is made when first opened.
 void installDayView(MainWindowDoor& door, QWidget& mainWindow, QWidget& menuArea);
 
 // The controller installed on `mainWindow`, or nothing.

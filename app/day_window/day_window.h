@@ -14,6 +14,8 @@
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
+class QScrollArea;
 
 namespace app {
 
@@ -43,14 +45,22 @@ class DayWindow : public QWidget {
     // What a row of the list shows ("日の出" gives "06:37"); empty for no such row.
     QString rowValue(const QString& name) const;
     // Every row as "name<TAB>value" lines, preceded by the date and the place, as
-    // Ctrl+Shift+C copies them.
+    // Ctrl+Shift+C copies them; the Moon's age named with its instant, "月齢（19:30）".
     QString eventText() const;
     // How many times the day's events and curves were computed.
     int dayComputations() const { return dayComputations_; }
 
+    // The buttons that move the main window's date a day back and on.
+    QPushButton* previousDayButton() const { return previousDay_; }
+    QPushButton* nextDayButton() const { return nextDay_; }
+
   signals:
     // The user pointed at a time of the chart's day: minutes since 00:00 JST.
     void timePointed(int minuteOfDay);
+    // The user asked for the instant `days` days on (前日, 翌日, PageUp, PageDown: -1 or 1).
+    void daysStepped(int days);
+    // The user asked for the instant `minutes` minutes on (Left, Right: -1 or 1).
+    void minutesStepped(int minutes);
 
   private:
     // The day and the place whose events are shown.
@@ -69,14 +79,22 @@ class DayWindow : public QWidget {
     // The rows of one column of the list, made when first needed.
     void fillRows(std::vector<Row>& rows, int column, const std::vector<DayRow>& values);
     void clearRows();
+    // The value of the row of the Moon's age at the instant; null before a day is shown.
+    QLabel* moonAgeValue() const;
     void copyEventText() const;
 
     QLabel* heading_ = nullptr;
+    QPushButton* previousDay_ = nullptr;
+    QPushButton* nextDay_ = nullptr;
     DayChart* chart_ = nullptr;
+    QScrollArea* rowsArea_ = nullptr;
     QGridLayout* rowsGrid_ = nullptr;
     std::vector<Row> sunRows_;
     std::vector<Row> twilightRows_;
     std::vector<Row> moonRows_;
+    std::vector<Row> calendarRows_;
+    // The clock time of the instant shown, "19:30", which the copy gives the Moon's age at.
+    QString instantClock_;
     QLabel* notes_ = nullptr;
     QLabel* message_ = nullptr;
     std::optional<ShownDay> shown_;

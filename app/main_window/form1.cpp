@@ -120,6 +120,17 @@ class Form1Door final : public MainWindowDoor {
         form_.calculateAt(instant, firstBox);
     }
     const astro::WorkingVariables& latestCalculation() const override { return form_.vars_; }
+    std::vector<QRect> controlsOnScreen() const override {
+        std::vector<QRect> rects;
+        for (const QWidget* control : form_.findChildren<QWidget*>()) {
+            const bool kept = qobject_cast<const QLineEdit*>(control) != nullptr ||
+                              qobject_cast<const QListWidget*>(control) != nullptr ||
+                              qobject_cast<const QPushButton*>(control) != nullptr;
+            if (!kept || control->parentWidget() != form_.clientArea_) continue;
+            rects.emplace_back(control->mapToGlobal(QPoint(0, 0)), control->size());
+        }
+        return rects;
+    }
 
   private:
     Form1& form_;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 #include "app/core/stepped_instant.h"
 #include "astro/civil_time.h"
@@ -28,6 +30,10 @@ class MainWindowDoor : public QObject {
 
     // The working variables of the latest calculation that ran.
     virtual const astro::WorkingVariables& latestCalculation() const = 0;
+
+    // Where the boxes, the list and the buttons stand on the screen (logical pixels), which
+    // a window opened beside the main window must not hide.
+    virtual std::vector<QRect> controlsOnScreen() const = 0;
 
   signals:
     // After every calculation that ran.

@@ -53,15 +53,26 @@ void SideWindowController::open() {
             // The frame the window system adds, as it added it to the main window.
             const QSize frame = mainWindow_.frameGeometry().size() - mainWindow_.size();
             const QSize wanted = window_->size().boundedTo(available.size() - frame);
-            window_->resize(wanted.expandedTo(window_->minimumSizeHint()));
-            window_->move(
-                placeBeside(mainWindow_.frameGeometry(), window_->size() + frame, available));
+            const QSize minimum = window_->minimumSizeHint().boundedTo(available.size() - frame);
+            const QRect placed =
+                placeClearOf(mainWindow_.frameGeometry(), door_.controlsOnScreen(),
+                             wanted.expandedTo(minimum) + frame, minimum + frame, available);
+            window_->resize(placed.size() - frame);
+            window_->move(placed.topLeft());
         }
     }
     showLatest();
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void SideWindowController::toggle() {
+    if (window_ && window_->isVisible()) {
+        window_->close();
+    } else {
+        open();
+    }
 }
 
 void SideWindowController::followCalculation() {
@@ -86,10 +97,13 @@ void SideWindowController::showLatest() {
 }
 
 void installSideWindow(SideWindowController& controller, const QKeySequence& key,
-                       const char* actionText, QWidget& mainWindow, QWidget& menuArea) {
+                       const char* actionText, QWidget& mainWindow, QWidget& menuArea,
+                       KeyAction keyAction) {
     auto* shortcut = new QShortcut(key, &mainWindow);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &controller, &SideWindowController::open);
+    QObject::connect(shortcut, &QShortcut::activated, &controller,
+                     keyAction == KeyAction::Toggles ? &SideWindowController::toggle
+                                                     : &SideWindowController::open);
 
     auto* action = new QAction(QString::fromUtf8(actionText), &menuArea);
     QObject::connect(action, &QAction::triggered, &controller, &SideWindowController::open);

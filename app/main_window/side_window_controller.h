@@ -22,6 +22,8 @@ class SideWindowController : public QObject {
     // Shows the side window beside the main window (making it the first time, no taller or
     // wider than the screen), raised, with the latest calculation.
     void open();
+    // Closes the side window when it is shown, opens it otherwise.
+    void toggle();
 
   protected:
     // Given the main window's door and the main window itself, which the side window stands
@@ -56,9 +58,14 @@ class SideWindowController : public QObject {
     bool calculated_ = false;
 };
 
+// What the key of a side window does in the main window.
+enum class KeyAction { Opens, Toggles };
+
 // Installs `controller` (a child of `mainWindow`) on the main window: `key` and an entry
-// `actionText` (UTF-8) of `menuArea`'s right-click menu open its side window.
+// `actionText` (UTF-8) of `menuArea`'s right-click menu open its side window; the key closes
+// it again when it `Toggles`.
 void installSideWindow(SideWindowController& controller, const QKeySequence& key,
-                       const char* actionText, QWidget& mainWindow, QWidget& menuArea);
+                       const char* actionText, QWidget& mainWindow, QWidget& menuArea,
+                       KeyAction keyAction = KeyAction::Opens);
 
 }  // namespace app

@@ -580,6 +580,15 @@ TEST(DayEventsConventions, InstantsAreTheWindowsAndAltitudesWithinTheSeriesError
                         moon ? kMoonSeriesError_deg : kSunSeriesError_deg)
                 << name;
             EXPECT_EQ(e.body, moon ? astro::Body::Moon : astro::Body::Sun) << name;
+            // The direction, as the window gives azimuths (north 0, east 90): within the
+            // series' error turned into azimuth on the horizon at these latitudes.
+            constexpr double kAzimuthError_deg = 0.25;
+            const double windowAzimuth = moon ? v.moonAzimuth : v.sunAzimuth;
+            EXPECT_NEAR(std::remainder(e.azimuth_deg - windowAzimuth, 360.0), 0.0,
+                        kAzimuthError_deg)
+                << name << " " << nameOf(e.kind);
+            EXPECT_GE(e.azimuth_deg, 0.0);
+            EXPECT_LT(e.azimuth_deg, 360.0);
         }
     }
 }

@@ -101,16 +101,23 @@ TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
     ASSERT_GT(lines.size(), 10);
     for (const QString& line : lines) {
         if (line.startsWith(QStringLiteral("日付"))) continue;  // the day window writes it in words
+        if (line.startsWith(QStringLiteral("月齢（"))) {        // the window names the instant
+            EXPECT_NE(printed.find("月齢\t" + line.section('\t', 1).toStdString() + "\n"),
+                      std::string::npos);
+            continue;
+        }
         EXPECT_NE(printed.find(line.toStdString() + "\n"), std::string::npos) << line.toStdString();
     }
-    // 日の出 is the fifth column of the month's rows, the 8th its ninth.
+    // 日の出 and its direction are the fifth and sixth columns of the month's rows, the 8th
+    // its ninth: the month shows the day window's times and directions.
     const QStringList eighth =
         QString::fromStdString(run({"month", "2024-12", "--format", "csv"}).out)
             .split(QStringLiteral("\r\n"))
             .at(8)
             .split(',');
     EXPECT_EQ(eighth.at(0), "2024-12-08");
-    EXPECT_EQ(eighth.at(4), day->rowValue(QStringLiteral("日の出")));
+    EXPECT_EQ(eighth.at(4) + " (方位 " + eighth.at(5) + "°)",
+              day->rowValue(QStringLiteral("日の出")));
 }
 
 }  // namespace

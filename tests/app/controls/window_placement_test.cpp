@@ -1,11 +1,13 @@
 // Where the window opens: no larger than the screen's available area, its frame inside it.
 // CTest runs the window's case again on small screens, at the scale factors 1 and 2
 // (tests/CMakeLists.txt, tests/app/controls/small_screen.json).
+#include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QWindow>
 
 #include "app/controls/window_placement.h"
+#include "app/main_window/main_window_door.h"
 #include "app/main_window/window_layout.h"
 #include "tests/app/window_fixture.h"
 
@@ -108,6 +110,71 @@ TEST(PlaceBeside, BesideTheMainWindowWhereTheScreenAllows) {
               QPoint(520, 344));
     EXPECT_EQ(app::placeBeside(QRect(0, 0, 800, 760), QSize(900, 700), QRect(0, 0, 800, 600)),
               QPoint(0, 0));
+}
+
+// Where there is no room beside the main window, a side window stands where it hides none of
+// the main window's controls: right of them, left, below or above, whichever part of the
+// screen is largest, shrunk to it but not below its minimum.
+TEST(PlaceClearOf, ClearOfTheControlsWhereThereIsNoRoomBeside) {
+    // The main window's boxes, list and buttons, in a frame at the screen's top left.
+    const QRect main(0, 0, 755, 720);
+    const std::vector<QRect> controls = {QRect(72, 102, 420, 28), QRect(568, 62, 97, 66),
+                                         QRect(592, 214, 81, 70), QRect(328, 534, 65, 41),
+                                         QRect(80, 678, 65, 41)};
+    const struct {
+        const char* what;
+        QRect main, available;
+        QSize size, minimum;
+        QRect placed;
+    } cases[] = {
+        {"room to the right", main, QRect(0, 0, 1920, 1040), QSize(940, 700), QSize(600, 500),
+         QRect(763, 0, 940, 700)},
+        {"right of the controls, narrowed", main, QRect(0, 0, 1366, 728), QSize(940, 700),
+         QSize(600, 500), QRect(681, 0, 685, 700)},
+        {"right of the controls, shortened to the screen", main, QRect(0, 0, 1280, 690),
+         QSize(940, 700), QSize(560, 500), QRect(681, 0, 599, 690)},
+        {"below the controls on a tall screen", main, QRect(0, 0, 900, 1600), QSize(940, 700),
+         QSize(600, 500), QRect(0, 727, 900, 700)},
+        {"nowhere clear: beside as far as the screen allows", main, QRect(0, 0, 1024, 768),
+         QSize(940, 700), QSize(600, 500), QRect(84, 0, 940, 700)},
+    };
+    for (const auto& c : cases) {
+        const QRect placed = app::placeClearOf(c.main, controls, c.size, c.minimum, c.available);
+        EXPECT_EQ(placed, c.placed) << c.what << ": " << placed.x() << "," << placed.y() << " "
+                                    << placed.width() << "x" << placed.height();
+    }
+}
+
+// The day and month windows opened on screens without room beside the main window (run by
+// CTest on 1366x768 at scale 1 and 1920x1080 at 1.5: tests/CMakeLists.txt) stand inside the
+// screen and hide none of the main window's boxes, list and buttons.
+TEST_F(Placement, SideWindowsHideNoneOfTheMainWindowsControls) {
+    open();
+    const QRect available = form().screen()->availableGeometry();
+    if (available.width() < 1200) GTEST_SKIP() << "a screen too small for both windows";
+    const std::vector<QRect> controls = form().door().controlsOnScreen();
+    ASSERT_GE(controls.size(), 10u);
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3}) {
+        form().windowHandle()->requestActivate();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == form().windowHandle(); }));
+        QTest::keyClick(form().txtYMD[0], key);
+        QWidget* side = QApplication::activeWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            side = QApplication::activeWindow();
+            return side != nullptr && side != &form();
+        }));
+        const QRect frame = side->frameGeometry();
+        EXPECT_TRUE(available.contains(frame))
+            << key << ": frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+            << frame.height() << " in " << available.width() << "x" << available.height();
+        for (const QRect& control : controls) {
+            EXPECT_FALSE(frame.intersects(control))
+                << key << ": frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                << frame.height() << " control " << control.x() << "," << control.y();
+        }
+        side->close();
+    }
 }
 
 }  // namespace

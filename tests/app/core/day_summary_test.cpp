@@ -19,9 +19,10 @@ double at(int hour, int minute, double second) {
 }
 
 // An event shown at a clock time of the day, its instant that very second.
-DayEvent event(DayEventKind kind, int hour, int minute, int second, double altitude) {
+DayEvent event(DayEventKind kind, int hour, int minute, int second, double altitude,
+               double azimuth = 0.0) {
     const int clockSeconds = hour * 3600 + minute * 60 + second;
-    return {kind, at(hour, minute, second), altitude, astro::Body::Sun, clockSeconds};
+    return {kind, at(hour, minute, second), altitude, astro::Body::Sun, clockSeconds, azimuth};
 }
 
 // A day's samples with the Sun and the Moon at the same altitudes all day, and the altitudes
@@ -72,22 +73,22 @@ TEST(DaySummary, RowsOfAnOrdinaryDay) {
         event(DayEventKind::AstronomicalDawn, 5, 7, 10, -18),
         event(DayEventKind::NauticalDawn, 5, 38, 0, -12),
         event(DayEventKind::CivilDawn, 6, 9, 45, -6),
-        event(DayEventKind::SunRise, 6, 37, 31, -0.8333),
+        event(DayEventKind::SunRise, 6, 37, 31, -0.8333, 117.4),
         event(DayEventKind::SunTransit, 11, 32, 40, 31.55),
-        event(DayEventKind::MoonRise, 11, 49, 0, 0.125),
-        event(DayEventKind::SunSet, 16, 28, 0, -0.8333),
+        event(DayEventKind::MoonRise, 11, 49, 0, 0.125, 359.6),
+        event(DayEventKind::SunSet, 16, 28, 0, -0.8333, 242.5),
         event(DayEventKind::CivilDusk, 16, 56, 0, -6),
         event(DayEventKind::NauticalDusk, 17, 28, 0, -12),
         event(DayEventKind::MoonTransit, 17, 31, 0, -2.04),
         event(DayEventKind::AstronomicalDusk, 17, 59, 0, -18),
-        event(DayEventKind::MoonSet, 23, 22, 0, 0.125),
+        event(DayEventKind::MoonSet, 23, 22, 0, 0.125, 0.4),
     };
     const app::DaySummary s = app::summariseDay(events, samples(0, 0), 7.249, ",");
     ASSERT_EQ(s.sun.size(), 3u);
     EXPECT_EQ(s.sun[0].name, "日の出");
-    EXPECT_EQ(s.sun[0].value, "06:38");
+    EXPECT_EQ(s.sun[0].value, "06:38 (方位 117°)");
     EXPECT_EQ(value(s.sun, "南中"), "11:33（高度 31,6°）");
-    EXPECT_EQ(value(s.sun, "日の入り"), "16:28");
+    EXPECT_EQ(value(s.sun, "日の入り"), "16:28 (方位 243°)");
     ASSERT_EQ(s.twilight.size(), 6u);
     EXPECT_EQ(s.twilight[0].name, "天文薄明の始まり");
     EXPECT_EQ(s.twilight[0].value, "05:07");
@@ -97,9 +98,9 @@ TEST(DaySummary, RowsOfAnOrdinaryDay) {
     EXPECT_EQ(value(s.twilight, "航海薄明の終わり"), "17:28");
     EXPECT_EQ(s.twilight[5].name, "天文薄明の終わり");
     ASSERT_EQ(s.moon.size(), 4u);
-    EXPECT_EQ(value(s.moon, "月の出"), "11:49");
+    EXPECT_EQ(value(s.moon, "月の出"), "11:49 (方位 0°)");
     EXPECT_EQ(value(s.moon, "月の南中"), "17:31（高度 -2,0°）");
-    EXPECT_EQ(value(s.moon, "月の入り"), "23:22");
+    EXPECT_EQ(value(s.moon, "月の入り"), "23:22 (方位 0°)");
     EXPECT_EQ(value(s.moon, "月齢"), "7,2");
     EXPECT_TRUE(s.notes.empty());
 }
@@ -111,8 +112,8 @@ TEST(DaySummary, MissingAndTwiceHappeningEvents) {
         event(DayEventKind::SunSet, 17, 0, 0, -0.8333),
         event(DayEventKind::MoonSet, 23, 59, 45, 0.125),
     };
-    const app::DaySummary s = app::summariseDay(events, samples(0, 0), 0.04, ".");
-    EXPECT_EQ(value(s.moon, "月の入り"), "00:12、24:00");
+    const app::DaySummary s = app::summariseDay(events, samples(-20, 0), 0.04, ".");
+    EXPECT_EQ(value(s.moon, "月の入り"), "00:12 (方位 0°)、24:00 (方位 0°)");
     EXPECT_EQ(value(s.moon, "月の出"), "なし");
     EXPECT_EQ(value(s.moon, "月の南中"), "なし");
     EXPECT_EQ(value(s.sun, "南中"), "なし");
@@ -142,12 +143,53 @@ TEST(DaySummary, SentencesForABodyUpOrDownAllDay) {
               "月は一日中地平線の下にあります。");
     // Either side at some sample: no sentence.
     std::vector<AltitudeSample> mixed = samples(10, 10);
-    mixed[5].sunAltitude = -10;
+    mixed[5].sunAltitude = -30;
     mixed[20].moonAltitude = -10;
     EXPECT_TRUE(app::summariseDay(none, mixed, 1, ".").notes.empty());
     // No samples, no day.
     const app::DaySummary empty = app::summariseDay(none, {}, 1, ".");
     EXPECT_TRUE(empty.sun.empty() && empty.moon.empty() && empty.notes.empty());
+}
+
+// A night that never gets dark: the Sun sets but its lowest sample stays above a twilight
+// level whose dawn and dusk do not happen; the sentence names the shallowest such level. A
+// Sun up all day has its own sentence and no other.
+TEST(DaySummary, SentenceForANightThatStaysInTwilight) {
+    using K = DayEventKind;
+    const std::vector<DayEvent> setsAndRises = {event(K::SunSet, 0, 30, 0, -0.83),
+                                                event(K::SunRise, 2, 30, 0, -0.83)};
+    std::vector<DayEvent> civilToo = setsAndRises;
+    civilToo.push_back(event(K::CivilDusk, 1, 0, 0, -6));
+    civilToo.push_back(event(K::CivilDawn, 2, 0, 0, -6));
+    std::vector<DayEvent> nauticalToo = civilToo;
+    nauticalToo.push_back(event(K::NauticalDusk, 1, 10, 0, -12));
+    nauticalToo.push_back(event(K::NauticalDawn, 1, 50, 0, -12));
+    std::vector<DayEvent> allLevels = nauticalToo;
+    allLevels.push_back(event(K::AstronomicalDusk, 1, 20, 0, -18));
+    allLevels.push_back(event(K::AstronomicalDawn, 1, 40, 0, -18));
+    const struct {
+        const std::vector<DayEvent>* events;
+        double lowestSun;
+        std::string sentence;  // empty: none
+    } cases[] = {
+        {&setsAndRises, -1.6, "太陽は一晩中 −6° より下に沈まず、夜の間も市民薄明が続きます。"},
+        {&civilToo, -9, "太陽は一晩中 −12° より下に沈まず、夜の間も航海薄明が続きます。"},
+        {&nauticalToo, -15, "太陽は一晩中 −18° より下に沈まず、夜の間も天文薄明が続きます。"},
+        {&allLevels, -20, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<AltitudeSample> day = samples(10, 10);
+        day[3].sunAltitude = c.lowestSun;
+        day[3].moonAltitude = -10;  // the Moon rises and sets: no sentence of its own
+        const std::vector<std::string> notes = app::summariseDay(*c.events, day, 1, ".").notes;
+        EXPECT_EQ(notes, c.sentence.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{c.sentence})
+            << c.lowestSun;
+    }
+    // Up all day: 白夜 alone, though no twilight happens.
+    EXPECT_EQ(app::summariseDay({}, samples(5, 10), 1, ".").notes,
+              (std::vector<std::string>{"太陽は一日中地平線の上にあります（白夜）。",
+                                        "月は一日中地平線の上にあります。"}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST(MonthText, CellsOfARow) {
     row.sunRises = {{6 * 60 + 38, 117.4}};
     row.sunSets = {};
     row.moonRises = {{22, 61.2}, {23 * 60 + 45, 359.6}};
-    row.moonSets = {{17 * 60 + 38, std::nullopt}};
+    row.moonSets = {{17 * 60 + 38, 240.5}};
     row.daylightMinutes = 24 * 60;
     row.noonMoonAge_days = 0.96;
     row.allDayNotes = {"一。", "二。"};
@@ -42,7 +42,7 @@ TEST(MonthText, CellsOfARow) {
         "00:22、23:45",
         "61、0",
         "17:38",
-        "",
+        "241",
         "1,0",
         "満月 03:08",
         "大暑 21:03",

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <functional>
 
 #include "app/core/day_summary.h"
 #include "app/day_window/day_chart.h"
@@ -33,6 +34,11 @@ class DayView : public WindowTest {
 
     // What the list should show for an event kind on a date at a place, straight from the
     // day's events: every time, in order, "なし" for none.
+    // A row's times without the directions of risings and settings, "06:38".
+    static QString timesOf(QString row) {
+        return row.remove(QRegularExpression(QStringLiteral(" \\(方位 \\d+°\\)")));
+    }
+
     static QString expectedTimes(int year, int month, int day, double latitude, double longitude,
                                  astro::DayEventKind kind) {
         QStringList times;
@@ -112,7 +118,7 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
     const QStringList labels = day.chart()->eventTexts();
     ASSERT_EQ(labels.size(), static_cast<int>(day.chart()->events().size()));
     for (const auto& [name, kind] : rows) {
-        EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
+        EXPECT_EQ(timesOf(day.rowValue(QString::fromUtf8(name))),
                   expectedTimes(2024, 12, 8, 35.65, 139.75, kind))
             << name;
         QStringList labelled;
@@ -120,7 +126,7 @@ TEST_F(DayView, F2OpensTheDayOfTheBoxesAtThePlace) {
             if (day.chart()->events()[static_cast<std::size_t>(i)].kind == kind)
                 labelled << labels[i];
         }
-        EXPECT_EQ(day.rowValue(QString::fromUtf8(name)),
+        EXPECT_EQ(timesOf(day.rowValue(QString::fromUtf8(name))),
                   labelled.isEmpty() ? QStringLiteral("なし") : labelled.join(QStringLiteral("、")))
             << name;
     }
@@ -177,13 +183,13 @@ TEST_F(DayView, FollowsEveryCalculation) {
     enter("2024", "6", "21", "12", "0", "0", "35.65", "139.75");
     calculate();
     EXPECT_TRUE(day.heading().startsWith("2024年6月21日"));
-    EXPECT_EQ(day.rowValue("日の出"),
+    EXPECT_EQ(timesOf(day.rowValue("日の出")),
               expectedTimes(2024, 6, 21, 35.65, 139.75, astro::DayEventKind::SunRise));
     EXPECT_NE(day.rowValue("日の出"), winterSunrise);
     // Another place, typed: the coordinates as the calculation read them.
     enter("2024", "6", "21", "12", "0", "0", " 43.067x", "141.35");
     calculate();
-    EXPECT_EQ(day.rowValue("日の出"),
+    EXPECT_EQ(timesOf(day.rowValue("日の出")),
               expectedTimes(2024, 6, 21, 43.067, 141.35, astro::DayEventKind::SunRise));
     EXPECT_TRUE(day.heading().contains("札幌"));
     // Hour 25 of the 8th is 01:00 of the 9th: the 9th's events, the line at 01:00.
@@ -351,6 +357,47 @@ TEST_F(DayView, ArrowKeysMoveTheDayWindowAlong) {
     EXPECT_NEAR(*day.chart()->instantHour(), 23.0, 1e-6);
 }
 
+// The day window's own keys and buttons: a day back and on through the main window's
+// boxes, a minute back and on, and closing with Esc and F2; F2 in the main window opens and
+// closes it.
+TEST_F(DayView, KeysAndButtonsStepTheMainWindowAndClose) {
+    open();
+    enter("2024", "12", "31", "23", "59", "0", "35.65", "139.75");
+    calculate();
+    app::DayWindow& day = openWithF2();
+    const struct {
+        std::function<void()> press;
+        QString boxes;
+    } steps[] = {
+        {[&] { QTest::keyClick(&day, Qt::Key_PageDown); }, "2025 1 1 23 59 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_Right); }, "2025 1 2 0 0 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_Left); }, "2025 1 1 23 59 0"},
+        {[&] { QTest::keyClick(&day, Qt::Key_PageUp); }, "2024 12 31 23 59 0"},
+        {[&] { day.previousDayButton()->click(); }, "2024 12 30 23 59 0"},
+        {[&] { day.nextDayButton()->click(); }, "2024 12 31 23 59 0"},
+    };
+    for (const auto& step : steps) {
+        activate(&day);
+        step.press();
+        EXPECT_EQ(boxes().left(step.boxes.size()), step.boxes);
+        EXPECT_TRUE(day.heading().startsWith(QStringLiteral("%1年%2月%3日")
+                                                 .arg(step.boxes.section(' ', 0, 0),
+                                                      step.boxes.section(' ', 1, 1),
+                                                      step.boxes.section(' ', 2, 2))))
+            << step.boxes.toStdString();
+    }
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_F2}) {
+        activate(&day);
+        QTest::keyClick(&day, key);
+        EXPECT_FALSE(day.isVisible()) << key;
+        openWithF2();
+        EXPECT_TRUE(day.isVisible()) << key;
+    }
+    activate(&form());
+    QTest::keyClick(form().txtYMD[0], Qt::Key_F2);
+    EXPECT_FALSE(day.isVisible());
+}
+
 TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
     open();
     enter("2024", "12", "8", "19", "30", "0", "35.65", "139.75");
@@ -360,16 +407,20 @@ TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
     QApplication::clipboard()->clear();
     QTest::keyClick(&day, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4 + 3 + 6 + 4);
+    // The Sun's rows and 昼の長さ, the twilights, the Moon's and 正午月齢, 旧暦 and 六曜.
+    ASSERT_EQ(lines.size(), 4 + 4 + 6 + 5 + 2);
     for (const QString& line : lines) EXPECT_EQ(line.count('\t'), 1) << line.toStdString();
     EXPECT_EQ(lines[0], "日付\t2024年12月8日");
     EXPECT_EQ(lines[1], "場所\t東京");
     EXPECT_EQ(lines[2], "緯度\t35.65");
     EXPECT_EQ(lines[3], "経度\t139.75");
     EXPECT_EQ(lines[4], "日の出\t" + day.rowValue("日の出"));
-    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d$")));
+    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d \\(方位 \\d+°\\)$")));
     EXPECT_TRUE(lines.contains("市民薄明の始まり\t" + day.rowValue("市民薄明の始まり")));
-    EXPECT_EQ(lines.last(), "月齢\t" + day.rowValue("月齢"));
+    // The age at the instant says which instant; the age at noon follows it.
+    EXPECT_EQ(lines[lines.size() - 4], "月齢（19:30）\t" + day.rowValue("月齢"));
+    EXPECT_EQ(lines[lines.size() - 3], "正午月齢\t" + day.rowValue("正午月齢"));
+    EXPECT_EQ(lines[lines.size() - 2], "旧暦\t11月8日");
     // The main window's own copy is unchanged.
     activate(&form());
     QTest::keyClick(form().txtYMD[0], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -378,17 +429,27 @@ TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
 
 TEST_F(DayView, DaysWhenABodyStaysUpOrDown) {
     open();
+    enter("2024", "12", "8", "19", "30", "0", "35.65", "139.75");
+    calculate();
+    app::DayWindow& day = openWithF2();
+    ASSERT_TRUE(day.notes().isEmpty());
+    QCoreApplication::sendPostedEvents();
+    const int chartHeight = day.chart()->height();
     // Tromsø-like latitude: midnight Sun at the June solstice, polar night at December's.
     enter("2024", "6", "21", "12", "0", "0", "69.65", "18.96");
     calculate();
-    app::DayWindow& day = openWithF2();
     EXPECT_TRUE(day.notes().contains("太陽は一日中地平線の上にあります（白夜）。"));
+    // The chart keeps its height whatever the number of sentences.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(day.chart()->height(), chartHeight);
     EXPECT_EQ(day.rowValue("日の出"), "なし");
     EXPECT_EQ(day.rowValue("日の入り"), "なし");
     type(form().txtYMD[1], "12");
     calculate();
     EXPECT_TRUE(day.notes().contains("太陽は一日中地平線の下にあります（極夜）。"));
     EXPECT_TRUE(day.eventText().contains("備考\t太陽は一日中地平線の下にあります（極夜）。"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(day.chart()->height(), chartHeight);
 }
 
 TEST_F(DayView, ClosesWithTheMainWindowAndWritesNothing) {
@@ -454,6 +515,70 @@ TEST_F(DayView, TheChartShowsTheLineOfTheInstantOverTheSky) {
     calculate();
     image = chart->grab().toImage();
     EXPECT_EQ(redRowsAt(image, 14.5), 0);
+}
+
+// The labels are drawn over the line of the instant: a label the line crosses, and the 90°
+// of the axis beside the tag of 00:00, keep their own colours. Each label stands nearer its
+// own mark than any mark of the other body, on every day of a month.
+TEST_F(DayView, LabelsStayReadableOverTheLineAndNearTheirOwnMarks) {
+    open();
+    enter("2024", "12", "8", "12", "0", "0", "35.65", "139.75");  // beside the Sun's transit
+    calculate();
+    app::DayWindow& day = openWithF2();
+    app::DayChart* chart = day.chart();
+    auto isLineRed = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 100; };
+    QImage image = chart->grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    const int lineX = static_cast<int>(std::floor(chart->xOfHour(12.0) * ratio));
+    int crossed = 0;
+    for (const app::DayChart::PlacedLabel& label : chart->placedLabels()) {
+        if (label.box.isEmpty() || lineX < label.box.left() * ratio + 2 ||
+            lineX > label.box.right() * ratio - 2)
+            continue;
+        ++crossed;
+        EXPECT_FALSE(isLineRed(image.pixel(lineX, qRound(label.box.center().y() * ratio))));
+    }
+    EXPECT_GT(crossed, 0);  // the transit's own label stands on the line
+
+    type(form().txtYMD[3], "0");
+    type(form().txtYMD[4], "0");
+    calculate();
+    image = chart->grab().toImage();
+    const QRectF plot = chart->plotArea();
+    const QRect beside = (chart->instantTag(0.0) & QRectF(0, plot.top() - 8, plot.left() - 6, 6))
+                             .toAlignedRect()
+                             .adjusted(3, 0, -3, -3);  // clear of the tag's rounded corners
+    ASSERT_FALSE(beside.isEmpty());
+    int dark = 0;
+    for (int y = qRound(beside.top() * ratio); y < qRound(beside.bottom() * ratio); ++y) {
+        for (int x = qRound(beside.left() * ratio); x < qRound(beside.right() * ratio); ++x) {
+            const QRgb c = image.pixel(x, y);
+            dark += !isLineRed(c) && QColor(c).lightness() < 100 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 0);  // the 90° shows through the tag
+
+    auto distance = [](const QRectF& box, const QPointF& p) {
+        const QPointF nearest(std::clamp(p.x(), box.left(), box.right()),
+                              std::clamp(p.y(), box.top(), box.bottom()));
+        return QLineF(p, nearest).length();
+    };
+    for (int date = 1; date <= 31; ++date) {
+        enter("2024", "12", QString::number(date), "12", "0", "0", "35.65", "139.75");
+        calculate();
+        chart->grab();
+        const auto& labels = chart->placedLabels();
+        ASSERT_EQ(labels.size(), chart->events().size());
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (labels[i].box.isEmpty()) continue;
+            const double own = distance(labels[i].box, labels[i].mark);
+            for (std::size_t j = 0; j < labels.size(); ++j) {
+                if (chart->events()[j].body == chart->events()[i].body) continue;
+                EXPECT_LT(own, distance(labels[i].box, labels[j].mark))
+                    << date << " " << chart->eventTexts()[int(i)].toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace
