@@ -59,7 +59,7 @@ std::string rowValue(DayEventKind kind, const std::vector<astro::DayEvent>& even
         if (!value.empty()) value += "、";
         value += clockText(shownMinute(event));
         if (isTransit(kind)) value += "（高度 " + formatFixed(event.altitude, 1, separator) + "°）";
-        if (isRisingOrSetting(kind)) value += " (方位 " + azimuthText(event.azimuth_deg) + "°)";
+        if (isRisingOrSetting(kind)) value += "（方位 " + azimuthText(event.azimuth_deg) + "°）";
     }
     return value.empty() ? "なし" : value;
 }

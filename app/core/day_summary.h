@@ -42,7 +42,7 @@ std::string clockText(int minuteOfDay);
 // from), `moonAgeDays` the Moon's age at the instant shown; `decimalSeparator` the user's
 // (UTF-8). Times are JST to the nearest minute; an event that does not happen shows "なし",
 // one that happens twice both its times, "05:12、23:48". Risings and settings carry their
-// direction, "06:38 (方位 117°)"; transits the altitude, "11:33（高度 31.2°）". Nothing at all for
+// direction, "06:38（方位 117°）"; transits the altitude, "11:33（高度 31.2°）". Nothing at all for
 // a day without samples.
 DaySummary summariseDay(const std::vector<astro::DayEvent>& events,
                         const std::vector<astro::AltitudeSample>& samples, double moonAgeDays,

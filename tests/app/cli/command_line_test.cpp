@@ -116,7 +116,7 @@ TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
             .at(8)
             .split(',');
     EXPECT_EQ(eighth.at(0), "2024-12-08");
-    EXPECT_EQ(eighth.at(4) + " (方位 " + eighth.at(5) + "°)",
+    EXPECT_EQ(eighth.at(4) + "（方位 " + eighth.at(5) + "°）",
               day->rowValue(QStringLiteral("日の出")));
 }
 

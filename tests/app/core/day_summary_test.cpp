@@ -86,9 +86,9 @@ TEST(DaySummary, RowsOfAnOrdinaryDay) {
     const app::DaySummary s = app::summariseDay(events, samples(0, 0), 7.249, ",");
     ASSERT_EQ(s.sun.size(), 3u);
     EXPECT_EQ(s.sun[0].name, "日の出");
-    EXPECT_EQ(s.sun[0].value, "06:38 (方位 117°)");
+    EXPECT_EQ(s.sun[0].value, "06:38（方位 117°）");
     EXPECT_EQ(value(s.sun, "南中"), "11:33（高度 31,6°）");
-    EXPECT_EQ(value(s.sun, "日の入り"), "16:28 (方位 243°)");
+    EXPECT_EQ(value(s.sun, "日の入り"), "16:28（方位 243°）");
     ASSERT_EQ(s.twilight.size(), 6u);
     EXPECT_EQ(s.twilight[0].name, "天文薄明の始まり");
     EXPECT_EQ(s.twilight[0].value, "05:07");
@@ -98,9 +98,9 @@ TEST(DaySummary, RowsOfAnOrdinaryDay) {
     EXPECT_EQ(value(s.twilight, "航海薄明の終わり"), "17:28");
     EXPECT_EQ(s.twilight[5].name, "天文薄明の終わり");
     ASSERT_EQ(s.moon.size(), 4u);
-    EXPECT_EQ(value(s.moon, "月の出"), "11:49 (方位 0°)");
+    EXPECT_EQ(value(s.moon, "月の出"), "11:49（方位 0°）");
     EXPECT_EQ(value(s.moon, "月の南中"), "17:31（高度 -2,0°）");
-    EXPECT_EQ(value(s.moon, "月の入り"), "23:22 (方位 0°)");
+    EXPECT_EQ(value(s.moon, "月の入り"), "23:22（方位 0°）");
     EXPECT_EQ(value(s.moon, "月齢"), "7,2");
     EXPECT_TRUE(s.notes.empty());
 }
@@ -113,7 +113,7 @@ TEST(DaySummary, MissingAndTwiceHappeningEvents) {
         event(DayEventKind::MoonSet, 23, 59, 45, 0.125),
     };
     const app::DaySummary s = app::summariseDay(events, samples(-20, 0), 0.04, ".");
-    EXPECT_EQ(value(s.moon, "月の入り"), "00:12 (方位 0°)、24:00 (方位 0°)");
+    EXPECT_EQ(value(s.moon, "月の入り"), "00:12（方位 0°）、24:00（方位 0°）");
     EXPECT_EQ(value(s.moon, "月の出"), "なし");
     EXPECT_EQ(value(s.moon, "月の南中"), "なし");
     EXPECT_EQ(value(s.sun, "南中"), "なし");

@@ -36,7 +36,7 @@ class DayView : public WindowTest {
     // day's events: every time, in order, "なし" for none.
     // A row's times without the directions of risings and settings, "06:38".
     static QString timesOf(QString row) {
-        return row.remove(QRegularExpression(QStringLiteral(" \\(方位 \\d+°\\)")));
+        return row.remove(QRegularExpression(QStringLiteral("（方位 \\d+°）")));
     }
 
     static QString expectedTimes(int year, int month, int day, double latitude, double longitude,
@@ -415,7 +415,7 @@ TEST_F(DayView, CtrlShiftCCopiesTheEventsAsNameTabTime) {
     EXPECT_EQ(lines[2], "緯度\t35.65");
     EXPECT_EQ(lines[3], "経度\t139.75");
     EXPECT_EQ(lines[4], "日の出\t" + day.rowValue("日の出"));
-    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d \\(方位 \\d+°\\)$")));
+    EXPECT_TRUE(lines[4].contains(QRegularExpression("^日の出\t\\d\\d:\\d\\d（方位 \\d+°）$")));
     EXPECT_TRUE(lines.contains("市民薄明の始まり\t" + day.rowValue("市民薄明の始まり")));
     // The age at the instant says which instant; the age at noon follows it.
     EXPECT_EQ(lines[lines.size() - 4], "月齢（19:30）\t" + day.rowValue("月齢"));
