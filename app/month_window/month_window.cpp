@@ -86,6 +86,25 @@ std::optional<QString> saveSafely(const QString& path, const std::string& conten
            QStringLiteral("\nファイル：") + QDir::toNativeSeparators(failure->path);
 }
 
+// The word joiner, which forbids a line break where it stands.
+constexpr char16_t WORD_JOINER = 0x2060;
+constexpr char16_t NO_BREAK_SPACE = 0x00A0;
+
+// Given `text`; returns it with no place left where a line may break.
+QString unbreakable(const QString& text) {
+    QString joined;
+    for (const QChar c : text) {
+        if (!joined.isEmpty()) joined += QChar(WORD_JOINER);
+        joined += c == QLatin1Char(' ') ? QChar(NO_BREAK_SPACE) : c;
+    }
+    return joined;
+}
+
+// Given a text made by `unbreakable`; returns it as it reads.
+QString readable(QString text) {
+    return text.remove(QChar(WORD_JOINER)).replace(QChar(NO_BREAK_SPACE), QLatin1Char(' '));
+}
+
 }  // namespace
 
 MonthWindow::MonthWindow(QWidget* parent, Today today)
@@ -216,8 +235,10 @@ void MonthWindow::showMonth(int year, int month, double latitude_deg, double lon
     heading_->setText(QStringLiteral("%1年%2月　").arg(year).arg(month) +
                       placeText(latitude_deg, longitude_deg));
     QStringList marks;
+    // Each entry stays on one line when the list wraps: its characters are held together by
+    // word joiners and no-break spaces; the entries are separated by ideographic spaces.
     for (const AlmanacMark& mark : shown_->phasesAndTerms)
-        marks << QString::fromStdString(markListText(mark));
+        marks << unbreakable(QString::fromStdString(markListText(mark)));
     phasesAndTerms_->setText(marks.isEmpty() ? QStringLiteral("（この月の月相と二十四節気は、"
                                                               "1800〜2400年の間で求めます。）")
                                              : marks.join(QStringLiteral("　")));
@@ -245,7 +266,7 @@ QString MonthWindow::heading() const {
 }
 
 QString MonthWindow::phasesAndTerms() const {
-    return phasesAndTerms_->text();
+    return readable(phasesAndTerms_->text());
 }
 
 QString MonthWindow::message() const {

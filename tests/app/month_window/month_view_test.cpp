@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTextLayout>
 #include <QWindow>
 
 #include "app/core/almanac_calendar.h"
@@ -76,6 +77,29 @@ TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculation) {
     EXPECT_EQ(again.model()->rowCount(), 31);
     EXPECT_TRUE(again.phasesAndTerms().contains("12月21日 18:21 冬至"))
         << again.phasesAndTerms().toStdString();
+}
+
+// An entry of the month's list (date, time and name) never breaks across two lines.
+TEST_F(MonthView, ListEntriesStayWholeWhenTheListWraps) {
+    open();
+    calculateAt("2024", "12", "8", "12");
+    const app::MonthWindow& month = openWithF3();
+    const QLabel* list = nullptr;
+    for (const QLabel* label : month.findChildren<QLabel*>()) {
+        if (label->accessibleName() == "この月の月相と二十四節気") list = label;
+    }
+    ASSERT_NE(list, nullptr);
+    QTextLayout layout(list->text(), list->font());
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(250);
+        const int start = line.textStart();
+        EXPECT_TRUE(start == 0 || list->text().at(start - 1) == QChar(0x3000)) << start;
+        ++lines;
+    }
+    layout.endLayout();
+    EXPECT_GT(lines, 2);
 }
 
 TEST_F(MonthView, FollowsCalculationsAndComputesOnlyANewMonthOrPlace) {
