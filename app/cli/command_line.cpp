@@ -59,7 +59,7 @@ constexpr const char* TOOLKIT_OPTIONS[] = {"platform",        "platformpluginpat
                                            "dograb",          "sync"};
 
 // The commands, with the arguments they take and what they do.
-struct CommandSpec {
+struct CommandDefinition {
     const char* name;
     const char* arguments;    // for the usage line
     const char* description;  // one line, Japanese
@@ -67,7 +67,7 @@ struct CommandSpec {
     bool takesIcs;            // --format ics
     int positionalMax;
 };
-constexpr std::array<CommandSpec, 6> COMMANDS = {{
+constexpr std::array<CommandDefinition, 6> COMMANDS = {{
     {"at", "[日付 [時刻]]", "その日時（既定は現在）のメインウィンドウの全欄を表示します。", true,
      false, 2},
     {"day", "[日付 [時刻]]", "その日（既定は今日）の出入り・南中・薄明・月齢・暦を表示します。",
@@ -155,16 +155,17 @@ struct CommandOptions {
 };
 
 // The parser of one command, with its options and arguments.
-void describeCommand(QCommandLineParser& parser, CommandOptions& options, const CommandSpec& spec) {
-    parser.setApplicationDescription(QString::fromUtf8(spec.description));
+void describeCommand(QCommandLineParser& parser, CommandOptions& options,
+                     const CommandDefinition& definition) {
+    parser.setApplicationDescription(QString::fromUtf8(definition.description));
     parser.addOption(options.help);
-    if (spec.takesPlace) {
+    if (definition.takesPlace) {
         parser.addOption(options.place);
         parser.addOption(options.latitude);
         parser.addOption(options.longitude);
     }
-    parser.addOption(spec.takesIcs ? options.icsFormat : options.format);
-    if (std::strcmp(spec.name, "series") == 0) {
+    parser.addOption(definition.takesIcs ? options.icsFormat : options.format);
+    if (std::strcmp(definition.name, "series") == 0) {
         parser.addOption(options.from);
         parser.addOption(options.to);
         parser.addOption(options.step);
@@ -385,9 +386,9 @@ std::string programHelp() {
         "コマンドなしで起動するとウィンドウを開きます。コマンドを付けると、"
         "計算結果を標準出力に書いて終了します（ウィンドウは使いません）。\n\n"
         "コマンド:\n";
-    for (const CommandSpec& spec : COMMANDS) {
+    for (const CommandDefinition& definition : COMMANDS) {
         char line[512];
-        std::snprintf(line, sizeof line, "  %-8s %s\n", spec.name, spec.description);
+        std::snprintf(line, sizeof line, "  %-8s %s\n", definition.name, definition.description);
         text += line;
     }
     text +=
@@ -401,17 +402,18 @@ std::string programHelp() {
 }
 
 // Runs one command whose parser has read the arguments.
-Outcome runParsed(const CommandSpec& spec, const QCommandLineParser& parser,
+Outcome runParsed(const CommandDefinition& definition, const QCommandLineParser& parser,
                   const CommandOptions& options, const Clock& clock) {
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > spec.positionalMax) {
+    if (positional.size() > definition.positionalMax) {
         return usage(std::string("引数が多すぎます: ") +
-                     utf8(positional.mid(spec.positionalMax).join(' ')));
+                     utf8(positional.mid(definition.positionalMax).join(' ')));
     }
-    const std::variant<OutputFormat, Failure> format = formatOf(parser, options, spec.takesIcs);
+    const std::variant<OutputFormat, Failure> format =
+        formatOf(parser, options, definition.takesIcs);
     if (const auto* failure = std::get_if<Failure>(&format)) return *failure;
     const OutputFormat outputFormat = std::get<OutputFormat>(format);
-    const std::string name = spec.name;
+    const std::string name = definition.name;
     const astro::CivilTime now = nowJst(clock);
     const CalendarDate today{now.year, now.month, now.day};
 
@@ -507,27 +509,27 @@ CommandResult runCommand(const QStringList& arguments, const Clock& clock) {
     }
     const QStringList words = top.positionalArguments();
     if (words.isEmpty()) return fail(usage("コマンドがありません。"));
-    const CommandSpec* spec = nullptr;
-    for (const CommandSpec& candidate : COMMANDS) {
-        if (words[0] == QLatin1String(candidate.name)) spec = &candidate;
+    const CommandDefinition* definition = nullptr;
+    for (const CommandDefinition& candidate : COMMANDS) {
+        if (words[0] == QLatin1String(candidate.name)) definition = &candidate;
     }
-    if (spec == nullptr) return fail(usage("不明なコマンドです: " + utf8(words[0])));
+    if (definition == nullptr) return fail(usage("不明なコマンドです: " + utf8(words[0])));
 
     QCommandLineParser parser;
     CommandOptions options;
-    describeCommand(parser, options, *spec);
+    describeCommand(parser, options, *definition);
     QStringList commandArguments = words;
     commandArguments[0] = QString::fromUtf8(PROGRAM);
     if (!parser.parse(commandArguments)) return fail(parserFailure(parser));
     if (parser.isSet(options.help)) {
         // The toolkit's usage line names the program by its path and leaves the command out.
         const std::string text = utf8(parser.helpText());
-        result.out = std::string("使い方: ") + PROGRAM + " " + spec->name + " " + spec->arguments +
-                     (*spec->arguments != '\0' ? " " : "") + "[オプション]" +
-                     text.substr(text.find('\n'));
+        result.out = std::string("使い方: ") + PROGRAM + " " + definition->name + " " +
+                     definition->arguments + (*definition->arguments != '\0' ? " " : "") +
+                     "[オプション]" + text.substr(text.find('\n'));
         return result;
     }
-    Outcome outcome = runParsed(*spec, parser, options, clock);
+    Outcome outcome = runParsed(*definition, parser, options, clock);
     if (const auto* failure = std::get_if<Failure>(&outcome)) return fail(*failure);
     result.out = std::move(std::get<std::string>(outcome));
     return result;
