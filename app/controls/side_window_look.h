@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 class QLabel;
+class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace app {
@@ -24,6 +27,31 @@ inline constexpr double SIDE_FOOTNOTE_POINT_SIZE = 9.0;
 // the program when it alone is closed.
 void dressSideWindow(QWidget& window, const char* objectName, const char* title,
                      double textPointSize);
+
+// "北緯 35.65°・東経 139.75°" for a place (degrees), each number in the shortest text that
+// reads back as it.
+QString coordinatesCaption(double latitude_deg, double longitude_deg);
+
+// The name of the built-in place at exactly these coordinates (degrees), or empty.
+QString builtInPlaceAt(double latitude_deg, double longitude_deg);
+
+// A button of `parent` with `text` and `tip` (UTF-8) that Enter elsewhere does not press.
+QPushButton* sideButton(const char* text, const char* tip, QWidget* parent);
+
+// The top row of a side window: its heading, and buttons to the previous and next day or
+// month, which take no Enter of their own.
+struct SideWindowTop {
+    QLabel* heading;
+    QPushButton* previous;
+    QPushButton* next;
+};
+
+// Given a dressed side `window`; gives it its vertical layout with the side windows' margins,
+// whose first row is the heading (named `headingName` for screen readers, UTF-8) beside the
+// previous and next buttons (texts and tips UTF-8). Returns the layout and the row's parts.
+QVBoxLayout* sideWindowLayout(QWidget& window, const char* headingName, const char* previousText,
+                              const char* previousTip, const char* nextText, const char* nextTip,
+                              SideWindowTop& top);
 
 // A hidden line of `parent` in the warning ink, for why nothing can be shown.
 QLabel* reasonLabel(QWidget* parent);

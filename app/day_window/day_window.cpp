@@ -58,33 +58,7 @@ QString dateText(const astro::CivilTime& date) {
     return QStringLiteral("%1年%2月%3日").arg(date.year).arg(date.month).arg(date.day);
 }
 
-// "北緯 35.65°・東経 139.75°" for the place, in the shortest text that reads back as each.
-QString coordinatesText(double latitude, double longitude) {
-    const QString north = latitude < 0 ? QStringLiteral("南緯") : QStringLiteral("北緯");
-    const QString east = longitude < 0 ? QStringLiteral("西経") : QStringLiteral("東経");
-    return QStringLiteral("%1 %2°・%3 %4°")
-        .arg(north, QString::fromStdString(coordinateText(std::abs(latitude))), east,
-             QString::fromStdString(coordinateText(std::abs(longitude))));
-}
-
-// The name of the built-in place at exactly these coordinates, or empty.
-QString placeAt(double latitude, double longitude) {
-    for (const City& city : cityTable()) {
-        if (city.latitude == latitude && city.longitude == longitude) {
-            return fromUtf8(city.name).trimmed();
-        }
-    }
-    return {};
-}
-
 // A button beside the heading, which leaves Enter to the window.
-QPushButton* dayButton(const char* text, const char* tip, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAutoDefault(false);
-    return b;
-}
-
 const char FOOTNOTE[] =
     "時刻は精密な太陽・月の位置から新聞や暦と同じ決め方で求めた日本標準時（1分未満四捨五入）で、"
     "日の出・日の入りは太陽の上の縁が、月の出・月の入りは月の中心が地平線を通る時刻（大気差 "
@@ -95,20 +69,13 @@ const char FOOTNOTE[] =
 DayWindow::DayWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     dressSideWindow(*this, "DayWindow", "一日の動き", TEXT_POINT_SIZE);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(6);
-
-    auto* top = new QHBoxLayout;
-    heading_ = new QLabel(this);
-    heading_->setFont(controlFont(SIDE_HEADING_POINT_SIZE));
-    heading_->setAccessibleName(QStringLiteral("日付と場所"));
-    top->addWidget(heading_, 1);
-    previousDay_ = dayButton("◀ 前日", "前の日を計算します (PageUp)", this);
-    nextDay_ = dayButton("翌日 ▶", "次の日を計算します (PageDown)", this);
-    top->addWidget(previousDay_);
-    top->addWidget(nextDay_);
-    layout->addLayout(top);
+    SideWindowTop top{};
+    QVBoxLayout* layout =
+        sideWindowLayout(*this, "日付と場所", "◀ 前日", "前の日を計算します (PageUp)", "翌日 ▶",
+                         "次の日を計算します (PageDown)", top);
+    heading_ = top.heading;
+    previousDay_ = top.previous;
+    nextDay_ = top.next;
     connect(previousDay_, &QPushButton::clicked, this, [this] { emit daysStepped(-1); });
     connect(nextDay_, &QPushButton::clicked, this, [this] { emit daysStepped(1); });
 
@@ -232,10 +199,10 @@ void DayWindow::computeDay(const astro::CivilTime& date, double latitude, double
         calendar = std::move(almanac.calendar);
     }
     shown_ = ShownDay{date, latitude, longitude, samples.front().julianDay};
-    placeName_ = placeAt(latitude, longitude);
+    placeName_ = builtInPlaceAt(latitude, longitude);
     heading_->setText(dateText(date) + QStringLiteral("　") +
                       (placeName_.isEmpty() ? QString() : placeName_ + QStringLiteral("　")) +
-                      coordinatesText(latitude, longitude));
+                      coordinatesCaption(latitude, longitude));
     fillRows(sunRows_, SUN_COLUMN, summary.sun);
     fillRows(twilightRows_, TWILIGHT_COLUMN, summary.twilight);
     fillRows(moonRows_, MOON_COLUMN, summary.moon);

@@ -54,25 +54,9 @@ QDate systemToday() {
 // "東京　北緯 35.6895°・東経 139.6917°": the built-in place's name when the coordinates are
 // one's, then the coordinates in the shortest text that reads back as each.
 QString placeText(double latitude_deg, double longitude_deg) {
-    QString name;
-    for (const City& city : cityTable()) {
-        if (city.latitude == latitude_deg && city.longitude == longitude_deg) {
-            name = fromUtf8(city.name).trimmed() + QStringLiteral("　");
-        }
-    }
-    return name + QStringLiteral("%1 %2°・%3 %4°")
-                      .arg(latitude_deg < 0 ? QStringLiteral("南緯") : QStringLiteral("北緯"),
-                           QString::fromStdString(coordinateText(std::abs(latitude_deg))),
-                           longitude_deg < 0 ? QStringLiteral("西経") : QStringLiteral("東経"),
-                           QString::fromStdString(coordinateText(std::abs(longitude_deg))));
-}
-
-// A button of the window's row of buttons.
-QPushButton* button(const char* text, const char* tip, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAutoDefault(false);
-    return b;
+    const QString name = builtInPlaceAt(latitude_deg, longitude_deg);
+    return (name.isEmpty() ? QString() : name + QStringLiteral("　")) +
+           coordinatesCaption(latitude_deg, longitude_deg);
 }
 
 // Writes `contents` at `path` with the start file's safe save; what the user is told on
@@ -111,20 +95,13 @@ MonthWindow::MonthWindow(QWidget* parent, Today today)
     : QWidget(parent, Qt::Window), today_(today ? std::move(today) : Today(systemToday)) {
     dressSideWindow(*this, "MonthWindow", "月の暦", TEXT_POINT_SIZE);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(6);
-
-    auto* top = new QHBoxLayout;
-    heading_ = new QLabel(this);
-    heading_->setFont(controlFont(SIDE_HEADING_POINT_SIZE));
-    heading_->setAccessibleName(QStringLiteral("月と場所"));
-    top->addWidget(heading_, 1);
-    previous_ = button("◀ 前の月", "前の月を表示します (PageUp)", this);
-    next_ = button("次の月 ▶", "次の月を表示します (PageDown)", this);
-    top->addWidget(previous_);
-    top->addWidget(next_);
-    layout->addLayout(top);
+    SideWindowTop top{};
+    QVBoxLayout* layout =
+        sideWindowLayout(*this, "月と場所", "◀ 前の月", "前の月を表示します (PageUp)", "次の月 ▶",
+                         "次の月を表示します (PageDown)", top);
+    heading_ = top.heading;
+    previous_ = top.previous;
+    next_ = top.next;
 
     phasesAndTerms_ = new QLabel(this);
     phasesAndTerms_->setWordWrap(true);
@@ -153,10 +130,10 @@ MonthWindow::MonthWindow(QWidget* parent, Today today)
     });
 
     auto* bottom = new QHBoxLayout;
-    saveCsv_ = button("CSVで保存…", "この月を CSV ファイルに保存します", this);
+    saveCsv_ = sideButton("CSVで保存…", "この月を CSV ファイルに保存します", this);
     saveCalendar_ =
-        button("カレンダーに書き出す…",
-               "この年の月相・二十四節気・雑節を iCalendar ファイルに書き出します", this);
+        sideButton("カレンダーに書き出す…",
+                   "この年の月相・二十四節気・雑節を iCalendar ファイルに書き出します", this);
     bottom->addWidget(saveCsv_);
     bottom->addWidget(saveCalendar_);
     bottom->addStretch(1);
