@@ -38,51 +38,29 @@ TEST(SampledCurve, CrossingsOfKnownFunctions) {
     const auto parabola = [](double vertex) {
         return [vertex](double t) { return 4 * (t - 1.3) * (t - 1.3) + vertex; };
     };
+    const auto hump = [](double t) { return 0.2 - 4 * (t - 1.3) * (t - 1.3); };
+    const auto sine = [](double t) { return std::sin(t); };
+    const auto falling = [](double t) { return -t; };
+    const auto risingToZeroAt3 = [](double t) { return t - 3; };
+    const auto rising = [](double t) { return t; };
     const double halfWidth = std::sqrt(0.05);  // where 4 (t - 1.3)^2 = 0.2
+    const double early = 1.3 - halfWidth, late = 1.3 + halfWidth;
+    const std::vector<LevelCrossing> sineCrossings = {
+        {kPi / 6, true}, {5 * kPi / 6, false}, {13 * kPi / 6, true}, {17 * kPi / 6, false}};
     const std::vector<Case> cases = {
         // Four crossings, each between two samples on either side.
-        {"sine",
-         [](double t) { return std::sin(t); },
-         0.1,
-         0.5,
-         20,
-         0.5,
-         {{kPi / 6, true}, {5 * kPi / 6, false}, {13 * kPi / 6, true}, {17 * kPi / 6, false}}},
+        {"sine", sine, 0.1, 0.5, 20, 0.5, sineCrossings},
         // A minimum between samples that all lie above the level: crossed only when the
         // refined minimum lies below it, touching is no crossing.
         {"parabola above", parabola(0.2), 0, 1, 4, 0, {}},
         {"parabola touching", parabola(0), 0, 1, 4, 0, {}},
-        {"parabola below",
-         parabola(-0.2),
-         0,
-         1,
-         4,
-         0,
-         {{1.3 - halfWidth, false}, {1.3 + halfWidth, true}}},
-        {"hump below",
-         [](double t) { return 0.2 - 4 * (t - 1.3) * (t - 1.3); },
-         0,
-         1,
-         4,
-         0,
-         {{1.3 - halfWidth, true}, {1.3 + halfWidth, false}}},
+        {"parabola below", parabola(-0.2), 0, 1, 4, 0, {{early, false}, {late, true}}},
+        {"hump below", hump, 0, 1, 4, 0, {{early, true}, {late, false}}},
         // The level counts as above: leaving it downwards at the first sample, or reaching
         // it at the last, is a crossing at that sample; rising away from it is none.
-        {"at the level, first sample, falling",
-         [](double t) { return -t; },
-         0,
-         1,
-         4,
-         0,
-         {{0, false}}},
-        {"at the level, last sample, rising",
-         [](double t) { return t - 3; },
-         0,
-         1,
-         4,
-         0,
-         {{3, true}}},
-        {"at the level, first sample, rising", [](double t) { return t; }, 0, 1, 4, 0, {}},
+        {"at the level, first sample, falling", falling, 0, 1, 4, 0, {{0, false}}},
+        {"at the level, last sample, rising", risingToZeroAt3, 0, 1, 4, 0, {{3, true}}},
+        {"at the level, first sample, rising", rising, 0, 1, 4, 0, {}},
     };
     for (const Case& c : cases) {
         const std::vector<LevelCrossing> found = sampled(c).crossings(c.level, kTolerance);

@@ -209,12 +209,11 @@ TEST(DayEventsAgainstTheAlmanacReckoning, SameEventsWithinTwoSecondsForTheSunAnd
         }
         // Every reckoned event of the day is found (those within a second of midnight may
         // fall on the other day).
-        int reckonedInDay = 0;
-        for (const auto& [kind, t] : r.events) reckonedInDay += t >= 1 && t < 86399 ? 1 : 0;
-        int foundInDay = 0;
-        for (const DayEvent& e : events) {
-            foundInDay += e.clockSeconds >= 1 && e.clockSeconds < 86399 ? 1 : 0;
-        }
+        const auto inDay = [](double t) { return t >= 1 && t < 86399; };
+        const auto reckonedInDay = std::count_if(r.events.begin(), r.events.end(),
+                                                 [&](const auto& k) { return inDay(k.second); });
+        const auto foundInDay = std::count_if(
+            events.begin(), events.end(), [&](const DayEvent& e) { return inDay(e.clockSeconds); });
         EXPECT_EQ(foundInDay, reckonedInDay);
     }
 }
@@ -314,19 +313,23 @@ std::vector<std::pair<DayEventKind, int>> scanEverySecond(const Day& d, int from
     return found;
 }
 
-// The day's events are the scan's: the same kinds in the same order, each at the second
-// before the crossing or the next. (None of these days has an event within a second of
-// midnight.)
-void expectMatchesScan(const Day& d) {
-    SCOPED_TRACE(d.name);
-    const auto scanned = scanEverySecond(d, 0, 86400);
-    const std::vector<DayEvent> events = eventsOf(d);
+// The events are the scan's: the same kinds in the same order, each at the second before the
+// crossing or the next.
+void expectSameAsScan(const std::vector<DayEvent>& events,
+                      const std::vector<std::pair<DayEventKind, int>>& scanned) {
     ASSERT_EQ(events.size(), scanned.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
         EXPECT_EQ(nameOf(events[i].kind), nameOf(scanned[i].first)) << i;
         EXPECT_GE(events[i].clockSeconds, scanned[i].second) << i;
         EXPECT_LE(events[i].clockSeconds, scanned[i].second + 1) << i;
     }
+}
+
+// The day's events are those of a scan of the whole day. (None of these days has an event
+// within a second of midnight.)
+void expectMatchesScan(const Day& d) {
+    SCOPED_TRACE(d.name);
+    expectSameAsScan(eventsOf(d), scanEverySecond(d, 0, 86400));
 }
 
 TEST(DayEventsAgainstScan, OrdinaryDaysInBothHemispheresAndBothLongitudes) {
@@ -491,14 +494,10 @@ TEST(DayEventsAgainstScan, HalfHoursBesideTheChangeOfCalendar) {
             if (e.clockSeconds >= from && e.clockSeconds < to) events.push_back(e);
         }
         EXPECT_EQ(scanned.size(), r.kinds.size());
-        EXPECT_EQ(events.size(), scanned.size());
-        if (events.size() != scanned.size() || scanned.size() != r.kinds.size()) continue;
-        for (std::size_t i = 0; i < events.size(); ++i) {
+        for (std::size_t i = 0; i < std::min(scanned.size(), r.kinds.size()); ++i) {
             EXPECT_EQ(nameOf(scanned[i].first), nameOf(r.kinds[i]));
-            EXPECT_EQ(nameOf(events[i].kind), nameOf(scanned[i].first));
-            EXPECT_GE(events[i].clockSeconds, scanned[i].second);
-            EXPECT_LE(events[i].clockSeconds, scanned[i].second + 1);
         }
+        expectSameAsScan(events, scanned);
     }
 }
 

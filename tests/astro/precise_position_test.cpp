@@ -11,13 +11,8 @@ constexpr double ARCSECOND_DEG = 1.0 / 3600.0;
 // A place published with its own method and how far ours may lie from it.
 struct PublishedPlace {
     const char* what;
-    double julianDayTT;
-    double eclipticLongitude_deg;
-    double eclipticLatitude_deg;
-    double rightAscension_deg;
-    double declination_deg;
-    double distance_km;
-    double angleTolerance_arcsec;
+    double julianDayTT, eclipticLongitude_deg, eclipticLatitude_deg, rightAscension_deg,
+        declination_deg, distance_km, angleTolerance_arcsec;
 };
 
 // The Sun of Meeus's "Astronomical Algorithms" (2nd ed.) example 25.b, from the full VSOP87
@@ -61,9 +56,7 @@ TEST(ApparentPlace, LongitudesStayInOneTurn) {
 // Observed Delta T (Meeus, table 10.A, and the IERS for 2000 and 2020) at the start of a year,
 // seconds, and the tolerance the model promises there.
 struct ObservedDeltaT {
-    double julianDay;
-    double deltaT_s;
-    double tolerance_s;
+    double julianDay, deltaT_s, tolerance_s;
 };
 const ObservedDeltaT OBSERVED_DELTA_T[] = {
     {2415020.5, -2.72, 2.0},  // 1900: Espenak & Meeus

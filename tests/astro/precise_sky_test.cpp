@@ -40,19 +40,15 @@ TEST(PreciseSky, FollowsErfaAtEveryInstantOfADay) {
             const astro::SkyPlace sun = sky->sun(ut), moon = sky->moon(ut);
             const astro::ApparentPlace sunThere = astro::apparentSunPlace(tt);
             const astro::ApparentPlace moonThere = astro::apparentMoonPlace(tt);
-            EXPECT_LT(separation_deg(sun.rightAscension_deg, sun.declination_deg,
-                                     sunThere.rightAscension_deg, sunThere.declination_deg),
-                      0.2 * ARCSECOND_DEG);
-            EXPECT_LT(separation_deg(moon.rightAscension_deg, moon.declination_deg,
-                                     moonThere.rightAscension_deg, moonThere.declination_deg),
-                      0.2 * ARCSECOND_DEG);
+            const auto apart_deg = [](const auto& a, const auto& b) {
+                return separation_deg(a.rightAscension_deg, a.declination_deg, b.rightAscension_deg,
+                                      b.declination_deg);
+            };
+            EXPECT_LT(apart_deg(sun, sunThere), 0.2 * ARCSECOND_DEG);
+            EXPECT_LT(apart_deg(moon, moonThere), 0.2 * ARCSECOND_DEG);
             // The frame of the middle turns both places alike; the angle between them shows
             // the interpolation alone.
-            EXPECT_NEAR(separation_deg(sun.rightAscension_deg, sun.declination_deg,
-                                       moon.rightAscension_deg, moon.declination_deg),
-                        separation_deg(sunThere.rightAscension_deg, sunThere.declination_deg,
-                                       moonThere.rightAscension_deg, moonThere.declination_deg),
-                        0.02 * ARCSECOND_DEG);
+            EXPECT_NEAR(apart_deg(sun, moon), apart_deg(sunThere, moonThere), 0.02 * ARCSECOND_DEG);
             EXPECT_NEAR(moon.distance_km, moonThere.distance_km, 0.1);
             EXPECT_NEAR(sun.distance_km, sunThere.distance_km, 1.0);
             const double siderealThere_deg = eraGst06a(ut, 0.0, tt, 0.0) * ERFA_DR2D;
@@ -107,10 +103,7 @@ TEST(HorizonPlace, AltitudeAndHourAngleOfSimpleCases) {
 struct RisingCase {
     const char* what;
     bool sun;
-    double distance_km;
-    double latitude_deg;
-    double altitude_deg;
-    double tolerance_deg;
+    double distance_km, latitude_deg, altitude_deg, tolerance_deg;
 };
 const RisingCase RISING_CASES[] = {
     // The Sun at 1 au from the equator: 35'08" + 15'59.63" - 8.79" below the horizon.
