@@ -49,14 +49,6 @@ class DayView : public WindowTest {
         return times.isEmpty() ? QStringLiteral("なし") : times.join(QStringLiteral("、"));
     }
 
-    // Makes `window` the one the keys go to. (activateWindow() would do nothing to the main
-    // window while the day window, its transient, is active.)
-    static void activate(QWidget* window) {
-        window->windowHandle()->requestActivate();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
-    }
-
     // The time the hour and minute boxes hold, in minutes of the day.
     int boxMinutes() {
         return form().txtYMD[3]->text().toInt() * 60 + form().txtYMD[4]->text().toInt();

@@ -38,12 +38,6 @@ class MonthView : public WindowTest {
         return *window;
     }
 
-    static void activate(QWidget* window) {
-        window->windowHandle()->requestActivate();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
-    }
-
     // The month window's rows as the month table's text would have them.
     static QString expectedTabText(int year, int month) {
         return QString::fromStdString(app::monthTabText(*app::monthTable(year, month, LAT, LON),
