@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "app/core/day_summary.h"
 #include "astro/almanac.h"
@@ -119,9 +120,8 @@ TEST(MonthTable, WeekdayAndLunisolarDate) {
         const MonthRow& row = rowOn(*table, c.day);
         EXPECT_EQ(row.weekday, c.weekday);
         ASSERT_TRUE(row.lunisolar);
-        EXPECT_EQ(row.lunisolar->month, c.lunisolar.month);
-        EXPECT_EQ(row.lunisolar->leap, c.lunisolar.leap);
-        EXPECT_EQ(row.lunisolar->day, c.lunisolar.day);
+        EXPECT_EQ(std::tie(row.lunisolar->month, row.lunisolar->leap, row.lunisolar->day),
+                  std::tie(c.lunisolar.month, c.lunisolar.leap, c.lunisolar.day));
         EXPECT_EQ(row.rokuyo, c.rokuyo);
     }
 }
