@@ -103,7 +103,7 @@ class WindowTest : public ::testing::Test {
 
     // Makes `window` the one the keys go to. (activateWindow() would do nothing to the main
     // window while a side window, its transient, is active.)
-    static void activate(QWidget* window) {
+    static void makeActive(QWidget* window) {
         window->windowHandle()->requestActivate();
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));

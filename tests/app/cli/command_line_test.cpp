@@ -85,7 +85,7 @@ TEST_F(CommandAgainstWindow, SeriesGivesTheWindowsFiguresToMoreDecimals) {
 
 TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
     open();
-    activate(&form());
+    makeActive(&form());
     QTest::keyClick(form().txtYMD[0], Qt::Key_F2);
     const app::DayWindow* day = app::dayViewOf(form())->window();
     ASSERT_NE(day, nullptr);

@@ -154,7 +154,7 @@ TEST_F(Placement, SideWindowsHideNoneOfTheMainWindowsControls) {
     const std::vector<QRect> controls = form().door().controlsOnScreen();
     ASSERT_GE(controls.size(), 10u);
     for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3}) {
-        activate(&form());
+        makeActive(&form());
         QTest::keyClick(form().txtYMD[0], key);
         QWidget* side = QApplication::activeWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] {

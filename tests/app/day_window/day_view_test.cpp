@@ -54,6 +54,9 @@ class DayView : public WindowTest {
         return form().txtYMD[3]->text().toInt() * 60 + form().txtYMD[4]->text().toInt();
     }
 
+    // Makes `window` the one the keys go to.
+    static void activate(QWidget* window) { makeActive(window); }
+
     // Expects the boxes to hold the date given and a time within a pixel of the chart of
     // `hour`, with seconds 0, and the chart's line at that very time.
     void expectPointedAt(const app::DayChart* chart, const QString& date, double hour) {

@@ -29,12 +29,12 @@ class MonthView : public WindowTest {
   protected:
     // Opens the month window with F3 in the main window, as a user would.
     app::MonthWindow& openWithF3() {
-        activate(&form());
+        makeActive(&form());
         QTest::keyClick(form().txtYMD[0], Qt::Key_F3);
         app::MonthWindow* window = app::monthViewOf(form())->window();
         EXPECT_NE(window, nullptr);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        activate(window);
+        makeActive(window);
         return *window;
     }
 
