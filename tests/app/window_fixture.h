@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "app/main_window/form1.h"
@@ -22,6 +24,10 @@
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+// And rectangles as "x,y wxh".
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
 }
 QT_END_NAMESPACE
 
@@ -94,6 +100,14 @@ class WindowTest : public ::testing::Test {
 
     // Presses `key` in date or time box `box` (0 the year ... 5 the second).
     void pressKey(int box, Qt::Key key) { QTest::keyClick(form_->txtYMD[box], key); }
+
+    // Makes `window` the one the keys go to. (activateWindow() would do nothing to the main
+    // window while a side window, its transient, is active.)
+    static void makeActive(QWidget* window) {
+        window->windowHandle()->requestActivate();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+    }
 
     void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void calculate() { press(form_->Command4); }

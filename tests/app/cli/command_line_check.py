@@ -134,18 +134,12 @@ for arguments in COMMANDS:
         check(len(tsv) == 75, f"places: {len(tsv)} lines, a header and 74 places")
         check(["東京", "35.65", "139.75"] in tsv, "places: 東京")
 
-# The year's calendar parsed as iCalendar, its events the almanac's list.
+# The year's calendar parsed as iCalendar, an event per entry of the list (what each event
+# holds is month_export_check.py's).
 status, out, err = run("almanac", "2026", "--format", "ics")
-check(status == 0, f"almanac ics: exit {status} {err!r}")
-calendar = icalendar.Calendar.from_ical(out)
-events = [c for c in calendar.walk() if c.name == "VEVENT"]
+events = icalendar.Calendar.from_ical(out).walk("VEVENT") if status == 0 else []
 listed = run("almanac", "2026")[1].splitlines()[1:]
-check(len(events) == len(listed) and len(events) > 60,
-      f"almanac ics: {len(events)} events, {len(listed)} in the list")
-summaries = {str(e["SUMMARY"]) for e in events}
-for line in listed:
-    name = line.split("\t")[3]
-    check(any(name in s for s in summaries), f"almanac ics: no event for {line}")
+check(len(events) == len(listed) > 60, f"almanac ics: exit {status} {err!r}, {len(events)} events")
 
 # The start file in the working directory is the default place.
 with open(os.path.join(WORK_DIR, "pstart.txt"), "w", encoding="utf-8") as start:

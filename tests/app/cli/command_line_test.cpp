@@ -35,13 +35,6 @@ class CommandAgainstWindow : public WindowTest {
         file.write(QByteArray::fromStdString(app::startFileLine(48, "-33.87", "151.21")));
     }
 
-    // Makes the main window the one the keys go to, as the day window's tests do.
-    void activateMainWindow() {
-        form().windowHandle()->requestActivate();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QGuiApplication::focusWindow() == form().windowHandle(); }));
-    }
-
     // The cells of the second line of CSV text without quoted fields.
     static QStringList secondRecord(const std::string& csv) {
         return QString::fromStdString(csv).split(QStringLiteral("\r\n")).at(1).split(',');
@@ -92,7 +85,7 @@ TEST_F(CommandAgainstWindow, SeriesGivesTheWindowsFiguresToMoreDecimals) {
 
 TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
     open();
-    activateMainWindow();
+    makeActive(&form());
     QTest::keyClick(form().txtYMD[0], Qt::Key_F2);
     const app::DayWindow* day = app::dayViewOf(form())->window();
     ASSERT_NE(day, nullptr);
@@ -119,10 +112,6 @@ TEST_F(CommandAgainstWindow, DayPrintsTheDayWindowsRowsAndMonthItsRisings) {
     EXPECT_EQ(eighth.at(4) + "（方位 " + eighth.at(5) + "°）",
               day->rowValue(QStringLiteral("日の出")));
 }
-
-}  // namespace
-
-namespace {
 
 // Which first arguments go to the commands and which still open the window: a fault here
 // would open a window from a script, or take the toolkit's own options for unknown ones.

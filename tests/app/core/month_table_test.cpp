@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "app/core/day_summary.h"
 #include "astro/almanac.h"
@@ -64,57 +65,29 @@ TEST(MonthTable, CrossingsAreTheDayWindowsTimesAndDirections) {
 }
 
 TEST(MonthTable, LengthOfTheDayAndTheAllDayCases) {
+    const std::string polarNight = "太陽は一日中地平線の下にあります（極夜）。";
+    const std::string midnightSun = "太陽は一日中地平線の上にあります（白夜）。";
+    const std::string moonBelow = "月は一日中地平線の下にあります。";
     struct Case {
-        double lat, lon;
+        bool tromso;  // else Tokyo
         int year, month, day;
         int daylightMinutes;
         AllDay sun, moon;
         std::vector<std::string> notes;
     };
     const Case cases[] = {
-        // 16:32 less 06:47.
-        {TOKYO_LAT, TOKYO_LON, 2026, 12, 22, 9 * 60 + 45, AllDay::No, AllDay::No, {}},
+        {false, 2026, 12, 22, 9 * 60 + 45, AllDay::No, AllDay::No, {}},  // 16:32 less 06:47
         // Up until it sets at 00:04, and from 14:59 to its setting at 23:59.
-        {TROMSO_LAT,
-         TROMSO_LON,
-         2026,
-         10,
-         16,
-         4 + 9 * 60,
-         AllDay::No,
-         AllDay::Below,
-         {"月は一日中地平線の下にあります。"}},
-        {TROMSO_LAT,
-         TROMSO_LON,
-         2026,
-         12,
-         1,
-         0,
-         AllDay::Below,
-         AllDay::No,
-         {"太陽は一日中地平線の下にあります（極夜）。"}},
-        {TROMSO_LAT,
-         TROMSO_LON,
-         2026,
-         12,
-         9,
-         0,
-         AllDay::Below,
-         AllDay::Below,
-         {"太陽は一日中地平線の下にあります（極夜）。", "月は一日中地平線の下にあります。"}},
-        {TROMSO_LAT,
-         TROMSO_LON,
-         2026,
-         6,
-         21,
-         24 * 60,
-         AllDay::Above,
-         AllDay::No,
-         {"太陽は一日中地平線の上にあります（白夜）。"}},
+        {true, 2026, 10, 16, 4 + 9 * 60, AllDay::No, AllDay::Below, {moonBelow}},
+        {true, 2026, 12, 1, 0, AllDay::Below, AllDay::No, {polarNight}},
+        {true, 2026, 12, 9, 0, AllDay::Below, AllDay::Below, {polarNight, moonBelow}},
+        {true, 2026, 6, 21, 24 * 60, AllDay::Above, AllDay::No, {midnightSun}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(c.day));
-        const std::optional<MonthTable> table = app::monthTable(c.year, c.month, c.lat, c.lon);
+        const std::optional<MonthTable> table =
+            c.tromso ? app::monthTable(c.year, c.month, TROMSO_LAT, TROMSO_LON)
+                     : app::monthTable(c.year, c.month, TOKYO_LAT, TOKYO_LON);
         ASSERT_TRUE(table);
         const MonthRow& row = rowOn(*table, c.day);
         EXPECT_EQ(row.daylightMinutes, c.daylightMinutes);
@@ -147,9 +120,8 @@ TEST(MonthTable, WeekdayAndLunisolarDate) {
         const MonthRow& row = rowOn(*table, c.day);
         EXPECT_EQ(row.weekday, c.weekday);
         ASSERT_TRUE(row.lunisolar);
-        EXPECT_EQ(row.lunisolar->month, c.lunisolar.month);
-        EXPECT_EQ(row.lunisolar->leap, c.lunisolar.leap);
-        EXPECT_EQ(row.lunisolar->day, c.lunisolar.day);
+        EXPECT_EQ(std::tie(row.lunisolar->month, row.lunisolar->leap, row.lunisolar->day),
+                  std::tie(c.lunisolar.month, c.lunisolar.leap, c.lunisolar.day));
         EXPECT_EQ(row.rokuyo, c.rokuyo);
     }
 }

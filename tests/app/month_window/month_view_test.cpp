@@ -29,19 +29,13 @@ class MonthView : public WindowTest {
   protected:
     // Opens the month window with F3 in the main window, as a user would.
     app::MonthWindow& openWithF3() {
-        activate(&form());
+        makeActive(&form());
         QTest::keyClick(form().txtYMD[0], Qt::Key_F3);
         app::MonthWindow* window = app::monthViewOf(form())->window();
         EXPECT_NE(window, nullptr);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        activate(window);
+        makeActive(window);
         return *window;
-    }
-
-    static void activate(QWidget* window) {
-        window->windowHandle()->requestActivate();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
     }
 
     // The month window's rows as the month table's text would have them.
@@ -54,9 +48,17 @@ class MonthView : public WindowTest {
         enter(year, month, day, hour, "0", "0", QString::number(LAT), QString::number(LON));
         calculate();
     }
+
+    // Opens the main window, calculates at the hour in Tokyo and opens the month window.
+    app::MonthWindow& openAt(const char* year, const char* month, const char* day,
+                             const char* hour) {
+        open();
+        calculateAt(year, month, day, hour);
+        return openWithF3();
+    }
 };
 
-TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculation) {
+TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculationCtrlShiftCCopiesIt) {
     open();
     calculateAt("2024", "12", "8", "12");
     QAction* entry = nullptr;
@@ -74,6 +76,9 @@ TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculation) {
     EXPECT_EQ(&again, month);
     EXPECT_TRUE(again.heading().startsWith("2024年12月　東京")) << again.heading().toStdString();
     EXPECT_EQ(again.tabText(), expectedTabText(2024, 12));
+    QApplication::clipboard()->clear();  // Ctrl+Shift+C copies the rows as tab-separated text
+    QTest::keyClick(again.table(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), expectedTabText(2024, 12));
     EXPECT_EQ(again.model()->rowCount(), 31);
     EXPECT_TRUE(again.phasesAndTerms().contains("12月21日 18:21 冬至"))
         << again.phasesAndTerms().toStdString();
@@ -81,9 +86,7 @@ TEST_F(MonthView, F3AndTheMenuOpenTheMonthOfTheCalculation) {
 
 // An entry of the month's list (date, time and name) never breaks across two lines.
 TEST_F(MonthView, ListEntriesStayWholeWhenTheListWraps) {
-    open();
-    calculateAt("2024", "12", "8", "12");
-    const app::MonthWindow& month = openWithF3();
+    const app::MonthWindow& month = openAt("2024", "12", "8", "12");
     const QLabel* list = nullptr;
     for (const QLabel* label : month.findChildren<QLabel*>()) {
         if (label->accessibleName() == "この月の月相と二十四節気") list = label;
@@ -103,9 +106,7 @@ TEST_F(MonthView, ListEntriesStayWholeWhenTheListWraps) {
 }
 
 TEST_F(MonthView, FollowsCalculationsAndComputesOnlyANewMonthOrPlace) {
-    open();
-    calculateAt("2024", "12", "8", "12");
-    app::MonthWindow& month = openWithF3();
+    app::MonthWindow& month = openAt("2024", "12", "8", "12");
     const int computations = month.monthComputations();
     calculateAt("2024", "12", "20", "12");
     EXPECT_EQ(month.monthComputations(), computations);
@@ -126,9 +127,7 @@ TEST_F(MonthView, FollowsCalculationsAndComputesOnlyANewMonthOrPlace) {
 }
 
 TEST_F(MonthView, PageKeysAndButtonsStepThroughMonthsAcrossTheYear) {
-    open();
-    calculateAt("2024", "12", "8", "12");
-    app::MonthWindow& month = openWithF3();
+    app::MonthWindow& month = openAt("2024", "12", "8", "12");
     month.table()->setFocus();
     const std::pair<Qt::Key, std::pair<int, int>> steps[] = {
         {Qt::Key_PageDown, {2025, 1}},
@@ -150,9 +149,7 @@ TEST_F(MonthView, PageKeysAndButtonsStepThroughMonthsAcrossTheYear) {
 }
 
 TEST_F(MonthView, EnterOnARowCalculatesThatDayAtTheSameTime) {
-    open();
-    calculateAt("2024", "12", "8", "19");
-    app::MonthWindow& month = openWithF3();
+    app::MonthWindow& month = openAt("2024", "12", "8", "19");
     QTest::keyClick(month.table(), Qt::Key_PageDown);
     const QModelIndex row = month.model()->index(month.model()->rowOfDay(15), 0);
     month.table()->setCurrentIndex(row);
@@ -161,19 +158,8 @@ TEST_F(MonthView, EnterOnARowCalculatesThatDayAtTheSameTime) {
     EXPECT_TRUE(month.model()->isInstantDay(row.row()));
 }
 
-TEST_F(MonthView, CtrlShiftCCopiesTheMonthAsTabSeparatedText) {
-    open();
-    calculateAt("2024", "12", "8", "12");
-    app::MonthWindow& month = openWithF3();
-    QApplication::clipboard()->clear();
-    QTest::keyClick(month.table(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), expectedTabText(2024, 12));
-}
-
 TEST_F(MonthView, SavesTheCsvAndTheCalendarOrSaysWhyNot) {
-    open();
-    calculateAt("2024", "12", "8", "12");
-    app::MonthWindow& month = openWithF3();
+    app::MonthWindow& month = openAt("2024", "12", "8", "12");
     const QString csvPath = workDir().filePath("month.csv");
     EXPECT_FALSE(month.saveCsvTo(csvPath).has_value());
     QFile csv(csvPath);
